@@ -191,7 +191,7 @@ class TestDescriptions : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void embeddedTypes();
     void outline_data();
     void outline();
