@@ -32,6 +32,7 @@ struct Texts
 
 struct Description
 {
+    QJsonObject data;
     QJsonArray sections;
     QJsonArray views;
     QJsonArray dictionaries;
@@ -68,6 +69,7 @@ Description load(int type)
             return d;
         }
     }
+    d.data = data;
     d.sections = data.value(QStringLiteral("sectionList")).toArray();
     d.views = data.value(QStringLiteral("settingViewList")).toArray();
     d.dictionaries = data.value(QStringLiteral("settingDictionaryList")).toArray();
@@ -213,6 +215,8 @@ private Q_SLOTS:
     void defaultsFitTheirEditors();
     void devicePassword_data() { addTypeColumn(false); }
     void devicePassword();
+    void twinTypes_data();
+    void twinTypes();
     void scheduleListOfType15();
     void signedByteThresholdsOfType215();
 };
@@ -586,6 +590,36 @@ void TestDescriptions::devicePassword()
         QCOMPARE(str(view, "defaultValue"), QStringLiteral("470913"));
     }
     QVERIFY2(found > 0, "no view of setting 5");
+}
+
+void TestDescriptions::twinTypes_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("twin");
+    QTest::newRow("205/206") << 205 << 206;
+    QTest::newRow("207/209") << 207 << 209;
+    QTest::newRow("210/212") << 210 << 212;
+    QTest::newRow("221/222") << 221 << 222;
+}
+
+// Twin types run the same firmware settings; only the type prefix of the aliases differs.
+void TestDescriptions::twinTypes()
+{
+    QFETCH(int, type);
+    QFETCH(int, twin);
+    LOAD_DESCRIPTION(d, type);
+    LOAD_DESCRIPTION(t, twin);
+
+    const QByteArray prefix = '"' + QByteArray::number(type) + '_';
+    const QByteArray twinPrefix = '"' + QByteArray::number(twin) + '_';
+    for (const char *member :
+         {"translations", "sectionList", "settingViewList", "settingDictionaryList"}) {
+        const QByteArray mine = QJsonDocument(d.data.value(QLatin1String(member)).toArray())
+                                    .toJson(QJsonDocument::Compact);
+        const QByteArray theirs = QJsonDocument(t.data.value(QLatin1String(member)).toArray())
+                                      .toJson(QJsonDocument::Compact);
+        QVERIFY2(QByteArray(mine).replace(prefix, twinPrefix) == theirs, member);
+    }
 }
 
 void TestDescriptions::scheduleListOfType15()
