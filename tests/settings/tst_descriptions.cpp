@@ -207,8 +207,8 @@ private Q_SLOTS:
     void settingNumbers();
     void settingKinds_data() { addTypeColumn(true); }
     void settingKinds();
-    void oneKindPerSetting_data() { addTypeColumn(true); }
-    void oneKindPerSetting();
+    void viewsOfOneSettingAgree_data() { addTypeColumn(true); }
+    void viewsOfOneSettingAgree();
     void flagViews_data() { addTypeColumn(true); }
     void flagViews();
     void defaultsFitTheirEditors_data() { addTypeColumn(true); }
@@ -467,17 +467,28 @@ void TestDescriptions::settingKinds()
     VERIFY_NO_PROBLEMS(problems);
 }
 
-void TestDescriptions::oneKindPerSetting()
+void TestDescriptions::viewsOfOneSettingAgree()
 {
     QFETCH(int, type);
     LOAD_DESCRIPTION(d, type);
 
     QStringList problems;
-    QHash<int, QPair<QString, QString>> firstKind; // number -> (kind, alias)
+    QHash<int, QPair<QString, QString>> firstKind;    // number -> (kind, alias)
+    QHash<int, QPair<QString, QString>> factoryValue; // number -> (default, alias), flags aside
     for (const QJsonValue &view : d.views) {
         const int number = numberOf(view);
         if (number == 0)
             continue; // values the program only shows; they are never written
+        if (str(view, "type").toLower() != QLatin1String("flag")) {
+            const QString value = str(view, "defaultValue");
+            const auto known = factoryValue.constFind(number);
+            if (known == factoryValue.constEnd())
+                factoryValue.insert(number, {value, str(view, "alias")});
+            else if (known->first != value)
+                problems << QStringLiteral("setting %1 defaults to '%2' in %3 but '%4' in %5")
+                                .arg(number)
+                                .arg(known->first, known->second, value, str(view, "alias"));
+        }
         const QString kind = QStringLiteral("%1/%2").arg(
             settingOf(view)["type"].toString().toLower(), lengthOf(view));
         const auto it = firstKind.constFind(number);
