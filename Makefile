@@ -31,11 +31,11 @@ build: deps $(BUILD)/build.ninja
 run: build
 	$(BUILD)/bin/quorvel $(ARGS)
 
-demo: build
+demo: build demo-deps
 	tools/demo.sh $(BUILD) $(GEN)
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -LE bench --output-on-failure -j $(JOBS)
 
 bench: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -L bench --output-on-failure -V
@@ -45,3 +45,12 @@ format:
 
 clean:
 	rm -rf $(BUILD)
+
+demo-deps:
+	@missing=$$(for p in $(DEMO_PACKAGES); do \
+		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ] && [ -z "$$DISPLAY" ]; then \
+		$(SUDO) apt-get update -qq && \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi

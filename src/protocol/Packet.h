@@ -9,7 +9,13 @@
 // receive buffer.
 struct TPacket
 {
-    enum : quint8 { Open = 0, Received = 1, Recognised = 2, Sent = 255 };
+    enum : quint8
+    {
+        Open = 0,
+        Received = 1,
+        Recognised = 2,
+        Sent = 255
+    };
 
     TDateTime Time = 0;
     qint64 Position = 0;

@@ -66,8 +66,8 @@ QList<Record> parse(QByteArrayView image)
         if (offset + 3 + length > image.size())
             break;
         if (image[offset] == '#')
-            records.append({quint8(image[offset + 1]),
-                            image.sliced(offset + 3, length).toByteArray()});
+            records.append(
+                {quint8(image[offset + 1]), image.sliced(offset + 3, length).toByteArray()});
         offset += 3 + length;
     }
     return records;

@@ -11,7 +11,8 @@
 namespace SettingsImage {
 
 // Wire kinds of a setting value.
-enum Kind : quint16 {
+enum Kind : quint16
+{
     KindInt16 = 2,
     KindInt32 = 3,
     KindInt8 = 16,

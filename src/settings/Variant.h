@@ -8,21 +8,77 @@
 class Variant
 {
 public:
-    enum Kind : quint8 { Empty, Null, Int8, UInt8, Int16, UInt16, Int32, UInt32, Int64, Real, String };
+    enum Kind : quint8
+    {
+        Empty,
+        Null,
+        Int8,
+        UInt8,
+        Int16,
+        UInt16,
+        Int32,
+        UInt32,
+        Int64,
+        Real,
+        String
+    };
 
     Variant() = default;
     static Variant null() { return Variant(Null); }
-    Variant(qint8 v) : m_kind(Int8), m_int(v) {}
-    Variant(quint8 v) : m_kind(UInt8), m_int(v) {}
-    Variant(qint16 v) : m_kind(Int16), m_int(v) {}
-    Variant(quint16 v) : m_kind(UInt16), m_int(v) {}
-    Variant(qint32 v) : m_kind(Int32), m_int(v) {}
-    Variant(quint32 v) : m_kind(UInt32), m_int(v) {}
-    Variant(qint64 v) : m_kind(Int64), m_int(v) {}
-    Variant(double v) : m_kind(Real), m_real(v) {}
-    Variant(const QString &v) : m_kind(String), m_text(v) {}
-    Variant(QString &&v) : m_kind(String), m_text(std::move(v)) {}
-    Variant(const char16_t *v) : Variant(QString::fromUtf16(v)) {}
+    Variant(qint8 v)
+        : m_kind(Int8)
+        , m_int(v)
+    {
+    }
+    Variant(quint8 v)
+        : m_kind(UInt8)
+        , m_int(v)
+    {
+    }
+    Variant(qint16 v)
+        : m_kind(Int16)
+        , m_int(v)
+    {
+    }
+    Variant(quint16 v)
+        : m_kind(UInt16)
+        , m_int(v)
+    {
+    }
+    Variant(qint32 v)
+        : m_kind(Int32)
+        , m_int(v)
+    {
+    }
+    Variant(quint32 v)
+        : m_kind(UInt32)
+        , m_int(v)
+    {
+    }
+    Variant(qint64 v)
+        : m_kind(Int64)
+        , m_int(v)
+    {
+    }
+    Variant(double v)
+        : m_kind(Real)
+        , m_real(v)
+    {
+    }
+    Variant(const QString &v)
+        : m_kind(String)
+        , m_text(v)
+    {
+    }
+    Variant(QString &&v)
+        : m_kind(String)
+        , m_text(std::move(v))
+    {
+    }
+    Variant(const char16_t *v)
+        : Variant(QString::fromUtf16(v))
+    {
+    }
 
     Kind kind() const { return m_kind; }
     bool isEmpty() const { return m_kind == Empty; }
@@ -44,7 +100,10 @@ public:
     bool sameAs(const Variant &other) const { return compare(*this, other) == 0; }
 
 private:
-    explicit Variant(Kind kind) : m_kind(kind) {}
+    explicit Variant(Kind kind)
+        : m_kind(kind)
+    {
+    }
 
     Kind m_kind = Empty;
     union {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QJsonDocument>
 
+#include <cstdio>
 #include <memory>
 
 namespace Trace {
@@ -18,10 +19,11 @@ std::unique_ptr<QFile> &stream()
 bool open(const QString &path)
 {
     auto file = std::make_unique<QFile>();
-    const bool ok = path == u"-" ? file->open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)
-                                 : (file->setFileName(path),
-                                    file->open(QIODevice::WriteOnly | QIODevice::Truncate |
-                                               QIODevice::Unbuffered));
+    const bool ok =
+        path == u"-"
+            ? file->open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)
+            : (file->setFileName(path),
+               file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered));
     if (ok)
         stream() = std::move(file);
     return ok;

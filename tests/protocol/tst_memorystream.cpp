@@ -91,12 +91,9 @@ void TestMemoryStream::positions_data()
     QTest::addColumn<qint64>("found");
     const QByteArray pair = QByteArray::fromHex("0203");
     QTest::newRow("inside") << qint64(10) << qint64(9) << pair << qint64(11);
-    QTest::newRow("window smaller than the sign") << qint64(11) << qint64(1) << pair
-                                                  << qint64(-1);
-    QTest::newRow("sign ending at the window end") << qint64(11) << qint64(2) << pair
-                                                   << qint64(11);
-    QTest::newRow("sign crossing the window end") << qint64(10) << qint64(2) << pair
-                                                  << qint64(-1);
+    QTest::newRow("window smaller than the sign") << qint64(11) << qint64(1) << pair << qint64(-1);
+    QTest::newRow("sign ending at the window end") << qint64(11) << qint64(2) << pair << qint64(11);
+    QTest::newRow("sign crossing the window end") << qint64(10) << qint64(2) << pair << qint64(-1);
     QTest::newRow("empty sign") << qint64(12) << qint64(3) << QByteArray() << qint64(12);
     QTest::newRow("first of two") << qint64(0) << qint64(19) << QByteArray("xx") << qint64(0);
     QTest::newRow("absent") << qint64(0) << qint64(19) << QByteArray("zz") << qint64(-1);

@@ -94,8 +94,8 @@ void TestMyTypes::hexToBin_data()
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("space inside a pair") << QByteArray("0A 1") << true << QByteArray("\x0A", 1);
-    QTest::newRow("spaced address") << QByteArray("01 02 0a FF") << true
-                                    << QByteArray::fromHex("01020AFF");
+    QTest::newRow("spaced address")
+        << QByteArray("01 02 0a FF") << true << QByteArray::fromHex("01020AFF");
     QTest::newRow("odd digit dropped") << QByteArray("ABC") << true << QByteArray("\xAB", 1);
     QTest::newRow("empty") << QByteArray() << true << QByteArray();
     QTest::newRow("not hexadecimal") << QByteArray("0G") << false << QByteArray();

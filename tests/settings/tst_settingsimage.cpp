@@ -23,9 +23,10 @@ private Q_SLOTS:
 
 void TestSettingsImage::composeKnownImage()
 {
-    const QByteArray image = compose({{2, *encodeValue(KindUInt16, Variant(8080))},
-                                      {10, *encodeValue(KindUInt8, Variant(3))}});
-    QCOMPARE(image, QByteArray::fromHex("0009EC83230202" "1F90230A0103"));
+    const QByteArray image = compose(
+        {{2, *encodeValue(KindUInt16, Variant(8080))}, {10, *encodeValue(KindUInt8, Variant(3))}});
+    QCOMPARE(image, QByteArray::fromHex("0009EC83230202"
+                                        "1F90230A0103"));
     const QList<Record> records = parse(image);
     QCOMPARE(records.size(), 2);
     QCOMPARE(records[0].number, quint8(2));
@@ -45,13 +46,19 @@ void TestSettingsImage::values_data()
     QTest::addColumn<Variant>("value");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("readBack");
-    QTest::newRow("uint32 max") << int(KindUInt32) << Variant(qint64(4294967295)) << QByteArray::fromHex("FFFFFFFF") << "4294967295";
-    QTest::newRow("int32 -1") << int(KindInt32) << Variant(-1) << QByteArray::fromHex("FFFFFFFF") << "-1";
-    QTest::newRow("int8 sign-extended") << int(KindInt8) << Variant(-128) << QByteArray::fromHex("80") << "-128";
-    QTest::newRow("uint8 low bits") << int(KindUInt8) << Variant(0x1FF) << QByteArray::fromHex("FF") << "255";
+    QTest::newRow("uint32 max") << int(KindUInt32) << Variant(qint64(4294967295))
+                                << QByteArray::fromHex("FFFFFFFF") << "4294967295";
+    QTest::newRow("int32 -1") << int(KindInt32) << Variant(-1) << QByteArray::fromHex("FFFFFFFF")
+                              << "-1";
+    QTest::newRow("int8 sign-extended")
+        << int(KindInt8) << Variant(-128) << QByteArray::fromHex("80") << "-128";
+    QTest::newRow("uint8 low bits")
+        << int(KindUInt8) << Variant(0x1FF) << QByteArray::fromHex("FF") << "255";
     QTest::newRow("int16") << int(KindInt16) << Variant(-2) << QByteArray::fromHex("FFFE") << "-2";
-    QTest::newRow("flags") << int(KindUInt32) << Variant(5) << QByteArray::fromHex("00000005") << "5";
-    QTest::newRow("text") << int(KindText) << Variant(QStringLiteral("APN")) << QByteArray("APN") << "APN";
+    QTest::newRow("flags") << int(KindUInt32) << Variant(5) << QByteArray::fromHex("00000005")
+                           << "5";
+    QTest::newRow("text") << int(KindText) << Variant(QStringLiteral("APN")) << QByteArray("APN")
+                          << "APN";
     QTest::newRow("empty text") << int(KindText) << Variant(QString()) << QByteArray() << "";
 }
 

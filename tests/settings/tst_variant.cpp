@@ -46,19 +46,19 @@ void TestVariant::compare_data()
     QTest::addColumn<bool>("comparable");
     QTest::addColumn<int>("order");
     QTest::newRow("integers across kinds") << Variant(quint8(2)) << Variant(qint64(2)) << true << 0;
-    QTest::newRow("signed below unsigned") << Variant(qint32(-1)) << Variant(quint32(1)) << true
-                                           << -1;
-    QTest::newRow("uint32 above int32") << Variant(quint32(4294967295u)) << Variant(qint32(-1))
-                                        << true << 1;
-    QTest::newRow("string against integer") << Variant(QStringLiteral("300")) << Variant(300)
-                                            << true << 0;
-    QTest::newRow("string spelling no number") << Variant(QStringLiteral("abc")) << Variant(1)
-                                               << false << 0;
+    QTest::newRow("signed below unsigned")
+        << Variant(qint32(-1)) << Variant(quint32(1)) << true << -1;
+    QTest::newRow("uint32 above int32")
+        << Variant(quint32(4294967295u)) << Variant(qint32(-1)) << true << 1;
+    QTest::newRow("string against integer")
+        << Variant(QStringLiteral("300")) << Variant(300) << true << 0;
+    QTest::newRow("string spelling no number")
+        << Variant(QStringLiteral("abc")) << Variant(1) << false << 0;
     QTest::newRow("empty equals empty") << Variant() << Variant() << true << 0;
     QTest::newRow("empty below integer") << Variant() << Variant(qint32(-5)) << true << -1;
     QTest::newRow("empty below string") << Variant() << Variant(QString()) << true << -1;
-    QTest::newRow("strings") << Variant(QStringLiteral("a")) << Variant(QStringLiteral("b"))
-                             << true << -1;
+    QTest::newRow("strings") << Variant(QStringLiteral("a")) << Variant(QStringLiteral("b")) << true
+                             << -1;
     QTest::newRow("real against integer") << Variant(2.5) << Variant(2) << true << 1;
 }
 

@@ -1,0 +1,245 @@
+#pragma once
+
+#include "protocol/MyTypes.h"
+#include "protocol/ReceiveState.h"
+#include "protocol/VersionType.h"
+#include "shell/Options.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QSplitter;
+class QStackedWidget;
+class QTimer;
+class QToolButton;
+class TInfoPanel;
+class TPortInfo;
+class TSpeedButton;
+
+// The drag in progress on the caption bar or a border.
+enum TMoveStyle
+{
+    moveNone,
+    MoveLeft,
+    MoveRight,
+    MoveBottom,
+    moveCaption
+};
+
+// The main window and controller: owns the process-wide state, builds every page, runs the
+// window timers, switches pages and shows the status hint through which everything reports.
+class TMF : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TMF(const TOptions &options, QWidget *parent = nullptr);
+    ~TMF() override;
+
+    // --- Process-wide state --------------------------------------------------------------
+    int FPortIndex = -1;
+    TVersionType FVersion = vtDetect;
+    bool FSettingsReady = false;
+    bool FCanShowSettings = false;
+    bool FHEX = false;
+    bool FShowEnter = false;
+    bool FFollow = true;
+    int FLanguage = 0;
+    QPointer<TInfoPanel> FInfoPanel;
+    QString FErrors[256];
+    int FCurrentError = -1;
+    QByteArray FConfigPassword;
+    TMoveStyle FIsMove = moveNone;
+    QPoint FPos;
+    QPoint FMove;
+    TDateTime FUpdateVersion = 0;
+    QString FUpdateModule;
+    QString FUpdateProURL;
+    QString FUpdateSettingsURL;
+    QString FBrowserURL;
+    bool FBrowsed = false;
+    QString FWellcomeFile;
+    QString FAdditionFile;
+    QString FDeviceFile;
+    TReceiveState Receive;
+
+    // The current device, or nullptr.
+    TPortInfo *Q() const;
+    QString Tr(const QString &key) const;
+
+    // --- Status hint ---------------------------------------------------------------------
+    void MainHintShow(int kind, const QString &text);
+    void MainHintHide();
+
+    // --- Pages ---------------------------------------------------------------------------
+    void act_PageWellcomeExecute();
+    void act_PageInfoExecute();
+    void act_PageSettingsExecute();
+    void act_PageLogExecute();
+    void act_PageFuelExecute();
+    QWidget *PageOnShow() const;
+
+    void UpdateCaption();
+    bool SetValueOut(bool value);
+    // Destroys every child of `panel`, last first.
+    void ClearPanel(QWidget *panel);
+    void CloseButtonClick();
+
+    // --- Language ------------------------------------------------------------------------
+    void SetLanguage(int language);
+    void SetLanguageIndicator(qint64 position, qint64 count);
+    void ButtonRUClick();
+    void ButtonENClick();
+
+    // --- Chrome and theme ----------------------------------------------------------------
+    void StyleApply();
+    void ButtonFonClick();
+    void MinimizeButtonClick();
+    void NormalizeButtonClick();
+    void CaptionPanelDblClick();
+    // A press on the caption bar or a border starts a drag of that style; moves follow it.
+    void DragStart(TMoveStyle style, const QPoint &globalPos);
+    void DragMove(const QPoint &globalPos);
+    void DragEnd();
+    void btnSpeedMouseEnter(TSpeedButton *button);
+    void btnSpeedMouseLeave(TSpeedButton *button);
+    static bool Splitter3CanResize(int newSize);
+
+    // --- Hooks into the other subsystems -------------------------------------------------
+    void Commands_Fill();
+    void Commands_Update();
+    void Commands_Exec(const QString &name);
+    void ControlsLoadMonitor();
+    void ControlsLoadSettings(const QString &type);
+    void UpdatePortListUSB();
+    void SetHEX(bool value);
+    void UpdateBrowser();
+    void UpdateWellcome();
+    void UpdateFolders();
+    void LogChange();
+
+public Q_SLOTS:
+    // Texts delivered by the background fetches (200..202) or a hint of another kind.
+    void InfoExternal(int kind, const QString &text);
+    // The platform reports a change of device nodes; only 7 (nodes changed) rescans.
+    void DeviceChange(int what);
+    void DataTimerTimer();
+    void Timer1Timer();
+    void CheckNameTimerTimer();
+
+public:
+    // --- Components ------------------------------------------------------------------------
+    QWidget *CaptionPanel = nullptr;
+    QLabel *CaptionImage = nullptr;
+    QLabel *CaptionLabel = nullptr;
+    QToolButton *CloseButton = nullptr;
+    QToolButton *NormalizeButton = nullptr;
+    QToolButton *MinimizeButton = nullptr;
+    QToolButton *ButtonRU = nullptr;
+    QToolButton *ButtonEN = nullptr;
+    QWidget *PanelBTop = nullptr;
+    QLabel *LangLabel = nullptr;
+    QWidget *BorderL = nullptr;
+    QWidget *BorderR = nullptr;
+    QWidget *BorderB = nullptr;
+    QLabel *PageLabel = nullptr;
+    QLabel *DataLabel = nullptr;
+    QWidget *LPanel = nullptr;
+    QStackedWidget *MainPanel = nullptr;
+    QWidget *WellcomePanel = nullptr;
+    QWidget *InfoPanel = nullptr;
+    QWidget *SettingsPanel = nullptr;
+    QWidget *LogPanel = nullptr;
+    QWidget *FuelPanel = nullptr;
+    TSpeedButton *btnWellcome = nullptr;
+    TSpeedButton *btnInfo = nullptr;
+    TSpeedButton *BtnCONFIG = nullptr;
+    TSpeedButton *BtnLog = nullptr;
+    TSpeedButton *btnFuel = nullptr;
+    TSpeedButton *btnOpen = nullptr;
+    TSpeedButton *btnSave = nullptr;
+    TSpeedButton *btnGet = nullptr;
+    TSpeedButton *btnSet = nullptr;
+    QToolButton *btnPlay = nullptr;
+    QToolButton *btnPause = nullptr;
+    QWidget *EmptyPanel = nullptr;
+    QLabel *EmptyImage = nullptr;
+    QWidget *ProgressPanel = nullptr;
+    QLabel *ProgressLabel = nullptr;
+    QLabel *PercentLabel = nullptr;
+    // Welcome page
+    QLabel *WellcomeCaption = nullptr;
+    QLabel *WellcomeText = nullptr;
+    QWidget *UpdatePanel = nullptr;
+    QLabel *UpdateImage = nullptr;
+    QLabel *UpdateProLabel1 = nullptr;
+    QLabel *UpdateProLabel2 = nullptr;
+    QLabel *PathLabel = nullptr;
+    QToolButton *ButtonFon = nullptr;
+    // Monitoring page
+    QWidget *PanelS1 = nullptr;
+    QWidget *PanelS2 = nullptr;
+    QWidget *PanelS3 = nullptr;
+    QWidget *PanelS4 = nullptr;
+    // Settings page
+    QWidget *PanelT0 = nullptr;
+    QWidget *PanelT1 = nullptr;
+    QWidget *PanelT2 = nullptr;
+    QWidget *T1ScrollBox = nullptr;
+    QWidget *LockedPanel = nullptr;
+    QWidget *SettingsPasswordPanel = nullptr;
+    QWidget *SettingsToolsPanel = nullptr;
+    QLineEdit *PasswordEdit = nullptr;
+    // Data log page
+    QSplitter *Splitter3 = nullptr;
+    QWidget *SendPanel = nullptr;
+    // Actions, each carrying its "Tag" property (-1: the caption stays, only the hint is set).
+    QList<QAction *> ActionList;
+    QAction *act_PageWellcome = nullptr;
+    QAction *act_PageInfo = nullptr;
+    QAction *act_PageSettings = nullptr;
+    QAction *act_PageLog = nullptr;
+    QAction *act_PageFuel = nullptr;
+    QAction *act_OpenCFG = nullptr;
+    QAction *act_SaveCFG = nullptr;
+    QAction *act_GetCFG = nullptr;
+    QAction *act_SetCFG = nullptr;
+    // Timers
+    QTimer *DataTimer = nullptr;
+    QTimer *Timer1 = nullptr;
+    QTimer *CheckNameTimer = nullptr;
+    QTimer *HideHint = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void CreateForm();
+    QWidget *CreateCaptionBar();
+    QWidget *CreateNavigationBar();
+    void CreateWelcomePage();
+    void CreateMonitoringPage();
+    void CreateSettingsPage();
+    void CreateLogPage();
+    void CreateFuelPage();
+    void CreateActions();
+    TSpeedButton *CreatePageButton(const QString &name, QAction *action);
+    void ShowPage(QWidget *page, TSpeedButton *button);
+    void PlaceDataLabel(int left, int height, QRgb color);
+    void RetranslateComponents(QWidget *root);
+
+    struct PageEntry
+    {
+        QWidget *page;
+        TSpeedButton *button;
+        QString stem;
+    };
+    QList<PageEntry> m_pages;
+    int m_hopCounter = 0;
+    bool m_painted = false;
+};
