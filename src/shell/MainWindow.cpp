@@ -1,6 +1,9 @@
 #include "shell/MainWindow.h"
 
 #include "i18n/Dictionary.h"
+#include "link/PortDiscovery.h"
+#include "link/PortInfo.h"
+#include "link/PortInfoList.h"
 #include "shell/HintPanel.h"
 #include "shell/Icons.h"
 #include "shell/Process.h"
@@ -32,6 +35,15 @@ QTimer *windowTimer(QObject *owner, int intervalMs, bool enabled)
     return timer;
 }
 
+std::unique_ptr<TPortEnumerator> CreatePortEnumerator(const TOptions &options)
+{
+    auto combined = std::make_unique<TCombinedPortEnumerator>();
+    if (!options.NoScan)
+        combined->Add(std::make_unique<TUdevPortEnumerator>());
+    combined->Add(std::make_unique<TManualPortEnumerator>(options.Ports));
+    return combined;
+}
+
 void paintPanel(QWidget *widget, const QColor &color)
 {
     QPalette pal = widget->palette();
@@ -42,10 +54,15 @@ void paintPanel(QWidget *widget, const QColor &color)
 
 } // namespace
 
-TMF::TMF(const TOptions &options, QWidget *parent)
+TMF::TMF(const TOptions &options, std::unique_ptr<TPortEnumerator> enumerator, QWidget *parent)
     : QWidget(parent)
+    , m_enumerator(enumerator ? std::move(enumerator) : CreatePortEnumerator(options))
 {
     CreateForm();
+    if (!options.NoScan && !enumerator) {
+        auto *monitor = new TUdevMonitor(this);
+        connect(monitor, &TUdevMonitor::DevicesChanged, this, [this] { DeviceChange(7); });
+    }
 
     // The shown log starts on the raw chunk log; following is on.
     FFollow = true;
@@ -65,18 +82,22 @@ TMF::TMF(const TOptions &options, QWidget *parent)
     connect(CheckNameTimer, &QTimer::timeout, this, &TMF::CheckNameTimerTimer);
     connect(HideHint, &QTimer::timeout, this, &TMF::MainHintHide);
 
-    Receive.BytesReceived = 0;
-    Receive.BytesSent = 0;
+    FReceive.BytesReceived = 0;
+    FReceive.BytesSent = 0;
+    PortList = new TPortInfoList(this, TilesPanel,
+                                 [this](TCommPortDriver *sender, const char *data, int size) {
+                                     QWaitData(sender, data, size);
+                                 });
     FPortIndex = -1;
 
     SetLanguage(0);
     FVersion = vtDetect;
     SetHEX(false);
 
-    Receive.DetectionStart = 0;
-    Receive.RawChunks.clear();
-    Receive.Version1Packets.clear();
-    Receive.Version2Packets.clear();
+    FReceive.DetectionStart = 0;
+    FReceive.RawChunks.clear();
+    FReceive.Version1Packets.clear();
+    FReceive.Version2Packets.clear();
 
     act_PageWellcomeExecute();
     Commands_Fill();
@@ -96,14 +117,15 @@ TMF::TMF(const TOptions &options, QWidget *parent)
 
 TMF::~TMF()
 {
-    Receive.RawChunks.clear();
-    Receive.Version1Packets.clear();
-    Receive.Version2Packets.clear();
+    FReceive.RawChunks.clear();
+    FReceive.Version1Packets.clear();
+    FReceive.Version2Packets.clear();
+    delete PortList;
 }
 
 TPortInfo *TMF::Q() const
 {
-    return nullptr;
+    return FPortIndex >= 0 && FPortIndex < PortList->Count() ? PortList->Get(FPortIndex) : nullptr;
 }
 
 QString TMF::Tr(const QString &key) const
@@ -164,6 +186,10 @@ void TMF::act_PageInfoExecute()
         MainHintShow(2, Tr(QStringLiteral("mes_infonodevice")));
         return;
     }
+    if (Q() && Q()->DeviceVer() == u"250") {
+        MainHintShow(2, Tr(QStringLiteral("mes_windownotallow")));
+        return;
+    }
     ShowPage(InfoPanel, btnInfo);
 }
 
@@ -171,6 +197,10 @@ void TMF::act_PageSettingsExecute()
 {
     if (!Q()) {
         MainHintShow(2, Tr(QStringLiteral("mes_settingsnodevice")));
+        return;
+    }
+    if (!FCanShowSettings) {
+        MainHintShow(2, Tr(QStringLiteral("mes_settingsnoversion")) + u' ' + Q()->FDeviceVer);
         return;
     }
     ShowPage(SettingsPanel, BtnCONFIG);
@@ -208,8 +238,9 @@ void TMF::UpdateFolders()
 void TMF::UpdateCaption()
 {
     const TPortInfo *device = Q();
-    Q_UNUSED(device);
-    const QString caption = Tr(QStringLiteral("ApplicationCaption")) + Process::BuildStamp();
+    const QString name = device ? device->DeviceName() : QString();
+    const QString caption = (name.isEmpty() ? QString() : name + QStringLiteral(" - ")) +
+                            Tr(QStringLiteral("ApplicationCaption")) + Process::BuildStamp();
     setWindowTitle(caption);
     CaptionLabel->setText(caption);
     const QColor glyph = Theme::Current().Text;
@@ -236,6 +267,13 @@ void TMF::ClearPanel(QWidget *panel)
 void TMF::CloseButtonClick()
 {
     close();
+}
+
+void TMF::closeEvent(QCloseEvent *event)
+{
+    // Deselecting the device closes its port before the window goes.
+    SetPortIndex(-1);
+    QWidget::closeEvent(event);
 }
 
 // --- Language --------------------------------------------------------------------------------
@@ -310,12 +348,16 @@ void TMF::ButtonRUClick()
 {
     SetLanguage(0);
     Commands_Update();
+    if (TPortInfo *device = Q())
+        device->SendAnsiString(">I 7\r\n");
 }
 
 void TMF::ButtonENClick()
 {
     SetLanguage(1);
     Commands_Update();
+    if (TPortInfo *device = Q())
+        device->SendAnsiString(">I 7\r\n");
 }
 
 // --- Chrome and theme ------------------------------------------------------------------------
@@ -350,6 +392,8 @@ void TMF::StyleApply()
     btnPause->setIcon(Icons::Icon(QStringLiteral("I_PAUSE"), 16, set.Text));
     btnPlay->setIcon(Icons::Icon(QStringLiteral("I_PLAY"), 16, set.Text));
     UpdateFolders();
+    for (int i = 0; i < PortList->Count(); ++i)
+        PortList->Get(i)->UpdateStyle();
 }
 
 void TMF::ButtonFonClick()
@@ -553,7 +597,7 @@ void TMF::PlaceDataLabel(int left, int height, QRgb color)
 
 void TMF::DataTimerTimer()
 {
-    const TPacketArray &shown = *Receive.ShownLog;
+    const TPacketArray &shown = *FReceive.ShownLog;
     if (shown.isEmpty()) {
         DataLabel->setGeometry(-100, 0, 4, 0);
     } else {
@@ -584,8 +628,18 @@ void TMF::Timer1Timer()
 
 void TMF::CheckNameTimerTimer()
 {
-    if (!Q())
+    TPortInfo *device = Q();
+    if (!device || !device->WaitInfo()) {
         CheckNameTimer->stop();
+        return;
+    }
+    if (device->ReadLocked() || FVersion != vtVersion1 || device->FDeviceVer == u"1")
+        return;
+    device->SendAnsiString(">I 0\r\n");
+    if (device->FDeviceVer == u"90") {
+        const qint64 unixTime = RoundHalfEven((DateTimeNow() - 25569.0) * 86400.0);
+        device->SendAnsiString(">UNIX=" + QByteArray::number(unixTime) + "\r\n");
+    }
 }
 
 // --- Messages from outside -------------------------------------------------------------------
@@ -616,6 +670,11 @@ void TMF::DeviceChange(int what)
         UpdatePortListUSB();
 }
 
+void TMF::ClearModemOutputFlag()
+{
+    m_modemOutput = false;
+}
+
 // --- Hooks filled in by the other subsystems -------------------------------------------------
 
 void TMF::Commands_Fill() {}
@@ -623,7 +682,6 @@ void TMF::Commands_Update() {}
 void TMF::Commands_Exec(const QString &) {}
 void TMF::ControlsLoadMonitor() {}
 void TMF::ControlsLoadSettings(const QString &) {}
-void TMF::UpdatePortListUSB() {}
 void TMF::SetHEX(bool value)
 {
     FHEX = value;
@@ -638,3 +696,14 @@ void TMF::UpdateWellcome()
                              Process::BuildDate().toString(QStringLiteral("dd.MM.yyyy")));
 }
 void TMF::LogChange() {}
+void TMF::PasswordEditChange()
+{
+    if (TPortInfo *device = Q())
+        device->SetUserPassword(PasswordEdit->text());
+}
+void TMF::ShowSettingsAccess(bool haveSettings)
+{
+    LockedPanel->setVisible(!haveSettings);
+    T1ScrollBox->setVisible(haveSettings);
+}
+void TMF::RequestDeviceInfo(const TPortInfo &) {}

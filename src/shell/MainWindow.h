@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/DeviceHost.h"
+#include "link/PortDiscovery.h"
 #include "protocol/MyTypes.h"
 #include "protocol/ReceiveState.h"
 #include "protocol/VersionType.h"
@@ -7,6 +9,8 @@
 
 #include <QPointer>
 #include <QWidget>
+
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -16,7 +20,9 @@ class QStackedWidget;
 class QTimer;
 class QToolButton;
 class TInfoPanel;
+class TCommPortDriver;
 class TPortInfo;
+class TPortInfoList;
 class TSpeedButton;
 
 // The drag in progress on the caption bar or a border.
@@ -31,12 +37,14 @@ enum TMoveStyle
 
 // The main window and controller: owns the process-wide state, builds every page, runs the
 // window timers, switches pages and shows the status hint through which everything reports.
-class TMF : public QWidget
+class TMF : public QWidget, public TDeviceHost
 {
     Q_OBJECT
 
 public:
-    explicit TMF(const TOptions &options, QWidget *parent = nullptr);
+    // `enumerator` replaces the USB and hand-given port discovery the options describe.
+    explicit TMF(const TOptions &options, std::unique_ptr<TPortEnumerator> enumerator = nullptr,
+                 QWidget *parent = nullptr);
     ~TMF() override;
 
     // --- Process-wide state --------------------------------------------------------------
@@ -64,14 +72,32 @@ public:
     QString FWellcomeFile;
     QString FAdditionFile;
     QString FDeviceFile;
-    TReceiveState Receive;
+    TReceiveState FReceive;
+    TPortInfoList *PortList = nullptr;
 
     // The current device, or nullptr.
     TPortInfo *Q() const;
     QString Tr(const QString &key) const;
 
+    // --- Device list ---------------------------------------------------------------------
+    // Makes entry `index` the current device (-1: none).
+    void SetPortIndex(int index);
+    void act_PortExecute(int index);
+    void UpdatePortListUSB();
+    void UpdateTypeInfo() override;
+    void PanelMouseDown(int index) override;
+    void PanelMouseEnter(int index) override;
+    void PanelMouseLeave(int index) override;
+
+    // --- Receive dispatch ----------------------------------------------------------------
+    // Handler of a port that only listens: its first chunk makes it the current device.
+    void QWaitData(TCommPortDriver *sender, const char *data, int size);
+    // Handler of the current device's port.
+    void QReceiveData(TCommPortDriver *sender, const char *data, int size);
+    void SetVersion(TVersionType version);
+
     // --- Status hint ---------------------------------------------------------------------
-    void MainHintShow(int kind, const QString &text);
+    void MainHintShow(int kind, const QString &text) override;
     void MainHintHide();
 
     // --- Pages ---------------------------------------------------------------------------
@@ -82,7 +108,7 @@ public:
     void act_PageFuelExecute();
     QWidget *PageOnShow() const;
 
-    void UpdateCaption();
+    void UpdateCaption() override;
     bool SetValueOut(bool value);
     // Destroys every child of `panel`, last first.
     void ClearPanel(QWidget *panel);
@@ -90,7 +116,7 @@ public:
 
     // --- Language ------------------------------------------------------------------------
     void SetLanguage(int language);
-    void SetLanguageIndicator(qint64 position, qint64 count);
+    void SetLanguageIndicator(qint64 position, qint64 count) override;
     void ButtonRUClick();
     void ButtonENClick();
 
@@ -110,22 +136,27 @@ public:
 
     // --- Hooks into the other subsystems -------------------------------------------------
     void Commands_Fill();
-    void Commands_Update();
-    void Commands_Exec(const QString &name);
+    void Commands_Update() override;
+    void Commands_Exec(const QString &name) override;
     void ControlsLoadMonitor();
-    void ControlsLoadSettings(const QString &type);
-    void UpdatePortListUSB();
+    void ControlsLoadSettings(const QString &type) override;
     void SetHEX(bool value);
     void UpdateBrowser();
     void UpdateWellcome();
     void UpdateFolders();
-    void LogChange();
+    void LogChange() override;
+    void PasswordEditChange() override;
+    void ShowSettingsAccess(bool haveSettings) override;
+    void RequestDeviceInfo(const TPortInfo &device) override;
+    void ClearModemOutputFlag() override;
+    int Language() const override { return FLanguage; }
+    TReceiveState &Receive() override { return FReceive; }
 
 public Q_SLOTS:
     // Texts delivered by the background fetches (200..202) or a hint of another kind.
     void InfoExternal(int kind, const QString &text);
     // The platform reports a change of device nodes; only 7 (nodes changed) rescans.
-    void DeviceChange(int what);
+    void DeviceChange(int what) override;
     void DataTimerTimer();
     void Timer1Timer();
     void CheckNameTimerTimer();
@@ -165,6 +196,7 @@ public:
     TSpeedButton *btnSet = nullptr;
     QToolButton *btnPlay = nullptr;
     QToolButton *btnPause = nullptr;
+    QWidget *TilesPanel = nullptr;
     QWidget *EmptyPanel = nullptr;
     QLabel *EmptyImage = nullptr;
     QWidget *ProgressPanel = nullptr;
@@ -216,6 +248,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -240,6 +273,8 @@ private:
         QString stem;
     };
     QList<PageEntry> m_pages;
+    std::unique_ptr<TPortEnumerator> m_enumerator;
+    bool m_modemOutput = false;
     int m_hopCounter = 0;
     bool m_painted = false;
 };

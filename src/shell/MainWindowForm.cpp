@@ -229,6 +229,14 @@ QWidget *TMF::CreateNavigationBar()
         layout->addWidget(button);
     btnFuel->hide();
 
+    // Device tiles stack upward from the bottom of the bar.
+    TilesPanel = panel(QStringLiteral("TilesPanel"), LPanel);
+    TilesPanel->setAutoFillBackground(false);
+    auto *tiles = bare(new QVBoxLayout(TilesPanel));
+    tiles->setSpacing(4);
+    tiles->addStretch(1);
+    layout->addWidget(TilesPanel, 1);
+
     // The picture shown while no device is present; it hops every 7.5 seconds.
     EmptyPanel = panel(QStringLiteral("EmptyPanel"), LPanel);
     EmptyPanel->setAutoFillBackground(false);

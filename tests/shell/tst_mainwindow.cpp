@@ -319,8 +319,8 @@ void TestMainWindow::activityBar()
 {
     m_window->DataTimerTimer();
     QVERIFY(m_window->DataLabel->x() < 0);
-    m_window->Receive.Buffer.Write("abc", 3);
-    m_window->Receive.RawChunks.append({DateTimeNow(), 0, 3, 1});
+    m_window->FReceive.Buffer.Write("abc", 3);
+    m_window->FReceive.RawChunks.append({DateTimeNow(), 0, 3, 1});
     m_window->DataTimerTimer();
     QCOMPARE(m_window->DataLabel->height(), 6);
     QVERIFY(m_window->DataLabel->x() >= 92 && m_window->DataLabel->x() < 100);
