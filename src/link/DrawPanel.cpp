@@ -4,7 +4,6 @@
 #include "link/PortInfo.h"
 #include "shell/Theme.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QPainter>
 
@@ -41,7 +40,7 @@ QString TDrawPanel::ModelLabel(const QString &type)
         {250, QStringLiteral("BLE Hub")}};
     bool ok = false;
     const int code = type.toInt(&ok);
-    return models.value(ok ? code : 0, QStringLiteral("v. ") + type);
+    return models.value(ok ? code : -1, QStringLiteral("v. ") + type);
 }
 
 int TDrawPanel::IdFontSize(const QString &id)
@@ -64,7 +63,11 @@ void TDrawPanel::paintEvent(QPaintEvent *)
     font.setPointSize(8);
     painter.setFont(font);
     painter.setPen(QColor(128, 128, 128));
-    centred(QFileInfo(m_entry->PortName()).fileName(), 5);
+    // "ttyACM0" or "pts/3": the device node without the "/dev/" every node shares.
+    QString port = m_entry->PortName();
+    if (port.startsWith(QStringLiteral("/dev/")))
+        port.remove(0, 5);
+    centred(port, 5);
 
     QString id = m_entry->DeviceName();
     if (id.isEmpty()) {
@@ -86,9 +89,7 @@ void TDrawPanel::paintEvent(QPaintEvent *)
     font.setPointSize(8);
     painter.setFont(font);
     painter.setPen(Theme::Current().Text);
-    bool numeric = false;
-    const int type = m_entry->DeviceVer().toInt(&numeric);
-    centred(ModelLabel(QString::number(numeric ? type : 0)), 52);
+    centred(ModelLabel(m_entry->DeviceVer()), 52);
 }
 
 void TDrawPanel::mousePressEvent(QMouseEvent *)

@@ -7,8 +7,6 @@
 #include "protocol/ReceiveState.h"
 #include "shell/Trace.h"
 
-#include <QJsonObject>
-
 namespace {
 const QString ConsoleUsbId = QStringLiteral("VID_0483&PID_5742");
 }

@@ -4,7 +4,6 @@
 #include "shell/MainWindow.h"
 #include "shell/Trace.h"
 
-#include <QJsonObject>
 
 void TMF::QWaitData(TCommPortDriver *sender, const char *data, int size)
 {

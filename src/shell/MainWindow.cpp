@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QDesktopServices>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>

@@ -7,7 +7,6 @@
 #include "shell/Process.h"
 #include "shell/Trace.h"
 
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>

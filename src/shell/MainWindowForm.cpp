@@ -1,4 +1,5 @@
 // The window's form: every panel, button and label the controller works with, laid out once.
+#include "shell/FlatButtonStyle.h"
 #include "shell/Icons.h"
 #include "shell/MainWindow.h"
 #include "shell/Process.h"
@@ -139,6 +140,11 @@ void TMF::CreateForm()
                {FuelPanel, btnFuel, QStringLiteral("FUEL")}};
     for (const PageEntry &entry : std::as_const(m_pages))
         MainPanel->addWidget(entry.page);
+
+    auto *flat = new TFlatButtonStyle;
+    flat->setParent(this);
+    for (QToolButton *button : findChildren<QToolButton *>())
+        button->setStyle(flat);
 
     CaptionPanel->installEventFilter(this);
     for (QWidget *watched : {BorderL, BorderR, BorderB})

@@ -1,6 +1,7 @@
 #include "shell/Trace.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <cstdio>
@@ -39,12 +40,22 @@ bool enabled()
     return stream() != nullptr;
 }
 
-void write(const QJsonObject &event)
+void write(std::initializer_list<std::pair<QString, QJsonValue>> event)
 {
     if (!stream())
         return;
-    QByteArray line = QJsonDocument(event).toJson(QJsonDocument::Compact);
-    line.append('\n');
+    // QJsonObject would sort the keys; build the line by hand to keep the event type first,
+    // letting QJsonDocument escape each value.
+    QByteArray line = "{";
+    for (const auto &[key, value] : event) {
+        if (line.size() > 1)
+            line += ',';
+        const QByteArray pair =
+            QJsonDocument(QJsonArray{key, value}).toJson(QJsonDocument::Compact);
+        const qsizetype comma = pair.indexOf("\",") + 1; // the key itself holds no quote
+        line += pair.mid(1, comma - 1) + ':' + pair.mid(comma + 1, pair.size() - comma - 2);
+    }
+    line += "}\n";
     stream()->write(line);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
-#include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
+
+#include <initializer_list>
+#include <utility>
 
 // The --trace stream: one JSON object per line for every hint shown, value routed, string sent
 // and chunk received, flushed at once so that scripts can follow the program live.
@@ -11,6 +14,7 @@ namespace Trace {
 bool open(const QString &path);
 void close();
 bool enabled();
-void write(const QJsonObject &event);
+// Writes the fields as one JSON object, in the order given ("t", the event type, first).
+void write(std::initializer_list<std::pair<QString, QJsonValue>> event);
 
 } // namespace Trace
