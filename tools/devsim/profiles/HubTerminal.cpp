@@ -155,8 +155,10 @@ QByteArray HubTerminal::slotSettings() const
 
 QByteArray HubTerminal::sensorState(quint8 index) const
 {
-    // An unknown slot reads as an empty one: this reply has no room for an error code.
-    const Slot slot = index < Slots ? m_slots[index] : Slot();
+    // This reply has no room for an error code: an unknown slot reads as all zero.
+    if (index >= Slots)
+        return reply(SensorState, QByteArray());
+    const Slot &slot = m_slots[index];
     const QByteArray body = char(slot.filterDepth) + littleEndian(slot.topLevel, 2) +
                             littleEndian(slot.bottomLevel, 2) + littleEndian(slot.fullCount, 4) +
                             littleEndian(slot.emptyCount, 4);
