@@ -32,10 +32,21 @@ void OutputPacer::enqueue(const QByteArray &bytes, Delivery delivery)
 {
     m_pieces.enqueue({bytes, delivery});
     m_queuedBytes += bytes.size();
-    while (m_queuedBytes > m_capacity && m_pieces.size() > 1)
-        m_queuedBytes -= m_pieces.dequeue().bytes.size();
+    trim();
     if (!m_held && !m_timer.isActive())
         m_timer.start();
+}
+
+void OutputPacer::setCapacity(qsizetype capacity)
+{
+    m_capacity = capacity;
+    trim();
+}
+
+void OutputPacer::trim()
+{
+    while (m_queuedBytes > m_capacity && m_pieces.size() > 1)
+        m_queuedBytes -= m_pieces.dequeue().bytes.size();
 }
 
 void OutputPacer::setHeld(bool held)

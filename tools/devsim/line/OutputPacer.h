@@ -26,6 +26,8 @@ public:
                 QObject *parent = nullptr);
 
     void enqueue(const QByteArray &bytes, Delivery delivery);
+    // Changes the bound, dropping the oldest pieces when the queue is already beyond it.
+    void setCapacity(qsizetype capacity);
     // While held, nothing is written (no reader on the line).
     void setHeld(bool held);
     bool isIdle() const;
@@ -37,6 +39,7 @@ private:
         Delivery delivery;
     };
 
+    void trim();
     void drain();
     bool startNextPiece(double now);
     void writeCurrent(double now);

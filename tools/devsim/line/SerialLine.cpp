@@ -2,9 +2,12 @@
 
 namespace {
 
-// Output kept for a client that has not come yet: about a second of generation-1 records, so
-// a client that opens late starts with fresh data rather than a long backlog.
-constexpr qsizetype QueueCapacity = 8192;
+// Output kept for a client that has not come yet: a few seconds of generation-1 records, so a
+// client that opens late starts with fresh data rather than a long backlog.
+constexpr qsizetype NoClientCapacity = 8192;
+// With a client the line drains the queue; the bound only stops a terminal that talks faster
+// than the line (a fine --split) from growing it without end.
+constexpr qsizetype ClientCapacity = 1 << 20;
 constexpr int ClientPollMs = 100;
 
 } // namespace
@@ -14,7 +17,7 @@ SerialLine::SerialLine(std::unique_ptr<LinePort> port, OutputShaper shaper, int 
     : QObject(parent)
     , m_port(std::move(port))
     , m_pacer([this](const char *data, qsizetype size) { return m_port->write(data, size); },
-              std::move(shaper), bytesPerSecond, QueueCapacity)
+              std::move(shaper), bytesPerSecond, ClientCapacity)
     , m_log(log)
     , m_notifier(m_port->fd(), QSocketNotifier::Read)
 {
@@ -52,5 +55,6 @@ void SerialLine::setClientPresent(bool present)
         m_clientPoll.stop();
     else
         m_clientPoll.start();
+    m_pacer.setCapacity(present ? ClientCapacity : NoClientCapacity);
     m_pacer.setHeld(!present);
 }
