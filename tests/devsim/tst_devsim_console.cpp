@@ -1,7 +1,7 @@
-#include "TerminalProbe.h"
 #include "profiles/ConsoleTerminal.h"
 #include "settings/SettingsImage.h"
 #include "store/DefaultSettings.h"
+#include "TerminalProbe.h"
 
 #include <QtTest>
 
@@ -55,11 +55,15 @@ void TestConsole::password_data()
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<bool>("unlocked");
-    QTest::newRow("command before password") << QByteArray("settings get") << QByteArray("DEVICE PASSWORD ERROR\r\n") << false;
-    QTest::newRow("wrong password") << QByteArray("470914") << QByteArray("DEVICE PASSWORD ERROR\r\n") << false;
-    QTest::newRow("right password") << QByteArray("470913") << QByteArray("DEVICE PASSWORD OK\r\n") << true;
+    QTest::newRow("command before password")
+        << QByteArray("settings get") << QByteArray("DEVICE PASSWORD ERROR\r\n") << false;
+    QTest::newRow("wrong password")
+        << QByteArray("470914") << QByteArray("DEVICE PASSWORD ERROR\r\n") << false;
+    QTest::newRow("right password")
+        << QByteArray("470913") << QByteArray("DEVICE PASSWORD OK\r\n") << true;
     // The configurator's binary probe for a silent port may arrive just before the password.
-    QTest::newRow("after the hub probe") << QByteArray::fromHex("3110B0AB") + "470913" << QByteArray("DEVICE PASSWORD OK\r\n") << true;
+    QTest::newRow("after the hub probe") << QByteArray::fromHex("3110B0AB") + "470913"
+                                         << QByteArray("DEVICE PASSWORD OK\r\n") << true;
 }
 
 void TestConsole::password()
@@ -74,13 +78,17 @@ void TestConsole::password()
 
 void TestConsole::settingsWrite_data()
 {
-    const QByteArray image = SettingsImage::compose({{5, "123456"}, {40, QByteArray::fromHex("0102")}});
+    const QByteArray image =
+        SettingsImage::compose({{5, "123456"}, {40, QByteArray::fromHex("0102")}});
     QTest::addColumn<QByteArray>("base64");
     QTest::addColumn<QByteArray>("answer");
-    QTest::newRow("valid image") << image.toBase64() << QByteArray("Settings write OK EXTFLASH\r\n");
-    QTest::newRow("broken check") << SettingsImage::compose({{40, "x"}}).replace(2, 1, "\0").toBase64()
-                                  << QByteArray("Settings write Error EXTFLASH\r\n");
-    QTest::newRow("not Base64") << QByteArray("%%%") << QByteArray("Settings write Error EXTFLASH\r\n");
+    QTest::newRow("valid image") << image.toBase64()
+                                 << QByteArray("Settings write OK EXTFLASH\r\n");
+    QTest::newRow("broken check")
+        << SettingsImage::compose({{40, "x"}}).replace(2, 1, "\0").toBase64()
+        << QByteArray("Settings write Error EXTFLASH\r\n");
+    QTest::newRow("not Base64") << QByteArray("%%%")
+                                << QByteArray("Settings write Error EXTFLASH\r\n");
 }
 
 void TestConsole::settingsWrite()

@@ -1,9 +1,9 @@
-#include "TerminalProbe.h"
 #include "profiles/FirmwareReceiver.h"
 #include "profiles/Generation1Terminal.h"
 #include "protocol/MyTypes.h"
 #include "settings/SettingsImage.h"
 #include "store/DefaultSettings.h"
+#include "TerminalProbe.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -151,8 +151,8 @@ void TestGeneration1::roundPassesDecoderRules_data()
         row(key, R"([01])");
     row("IA4", R"(\d+)");
     row("IF5", R"(\d+)");
-    for (const char *key : {"CA", "CB", "CC", "CD", "CE", "CF", "CG", "CH", "CI", "CJ", "CK",
-                            "CL", "CM", "CN", "CO", "CQ", "CR", "CS"})
+    for (const char *key : {"CA", "CB", "CC", "CD", "CE", "CF", "CG", "CH", "CI", "CJ", "CK", "CL",
+                            "CM", "CN", "CO", "CQ", "CR", "CS"})
         row(key, R"(\d+)");
     for (const char *key : {"CP", "CU", "CV", "CANINFO"})
         row(key, R"(.+)");
@@ -190,7 +190,8 @@ void TestGeneration1::roundPassesDecoderRules()
             if (keyOf(line) != key)
                 continue;
             ++seen;
-            QVERIFY2(pattern.match(QString::fromLatin1(valueOf(line))).hasMatch(), line.constData());
+            QVERIFY2(pattern.match(QString::fromLatin1(valueOf(line))).hasMatch(),
+                     line.constData());
         }
     }
     QVERIFY2(seen >= 40, "every round carries the key");
@@ -260,11 +261,16 @@ void TestGeneration1::settingsWrite_data()
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<bool>("applied");
-    QTest::newRow("written") << "470913*CONF*" + image.toBase64() << QByteArray(">SR=1\r\n") << true;
-    QTest::newRow("wrong password") << "470914*CONF*" + image.toBase64() << QByteArray(">SR=0\r\n") << false;
-    QTest::newRow("check does not match") << "470913*CONF*" + damaged.toBase64() << QByteArray(">SR=0\r\n") << false;
-    QTest::newRow("length does not match") << "470913*CONF*" + image.chopped(1).toBase64() << QByteArray(">SR=0\r\n") << false;
-    QTest::newRow("not Base64") << QByteArray("470913*CONF*@@@@") << QByteArray(">SR=0\r\n") << false;
+    QTest::newRow("written") << "470913*CONF*" + image.toBase64() << QByteArray(">SR=1\r\n")
+                             << true;
+    QTest::newRow("wrong password")
+        << "470914*CONF*" + image.toBase64() << QByteArray(">SR=0\r\n") << false;
+    QTest::newRow("check does not match")
+        << "470913*CONF*" + damaged.toBase64() << QByteArray(">SR=0\r\n") << false;
+    QTest::newRow("length does not match")
+        << "470913*CONF*" + image.chopped(1).toBase64() << QByteArray(">SR=0\r\n") << false;
+    QTest::newRow("not Base64") << QByteArray("470913*CONF*@@@@") << QByteArray(">SR=0\r\n")
+                                << false;
 }
 
 void TestGeneration1::settingsWrite()
@@ -304,8 +310,8 @@ void TestGeneration1::memoryBlockFaults()
     QVERIFY(fixture.request(">D 18;" + QByteArray::number(first - 1)).isEmpty());
     QVERIFY(fixture.request(">D 18;x").isEmpty());
     // With every block corrupted the check no longer matches the data.
-    const QByteArray block =
-        QByteArray::fromBase64(fixture.request(">D 18;" + QByteArray::number(first))[0].split('"')[1]);
+    const QByteArray block = QByteArray::fromBase64(
+        fixture.request(">D 18;" + QByteArray::number(first))[0].split('"')[1]);
     QCOMPARE(block.size(), 258);
     const quint16 check = Crc16(block.constData(), 256);
     QVERIFY(quint8(block[256]) != quint8(check >> 8) || quint8(block[257]) != quint8(check & 0xFF));
@@ -408,7 +414,8 @@ void TestGeneration1::serviceCommands()
     QCOMPARE(lineWithKey(fixture.round(), "O10"), QByteArray(">O10=1\r\n"));
 
     fixture.request(">UNIX=1000000000");
-    const qint64 deviceTime = valueOf(lineWithKey(fixture.round(), "TW")).split(';')[0].toLongLong();
+    const qint64 deviceTime =
+        valueOf(lineWithKey(fixture.round(), "TW")).split(';')[0].toLongLong();
     QVERIFY(deviceTime >= 1000000000 && deviceTime < 1000000010);
 }
 

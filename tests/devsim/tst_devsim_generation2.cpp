@@ -1,6 +1,6 @@
-#include "TerminalProbe.h"
 #include "profiles/Generation2Terminal.h"
 #include "protocol/MyTypes.h"
+#include "TerminalProbe.h"
 
 #include <QtEndian>
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "TerminalProbe.h"
 #include "profiles/HubTerminal.h"
 #include "protocol/MyTypes.h"
+#include "TerminalProbe.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -9,7 +9,8 @@ namespace {
 
 struct Fixture
 {
-    explicit Fixture(QList<FoundSensor> found = *parseSensorList(u"1:A1B2C3D4E5F6:-67,4:010203040506:-80"_qs))
+    explicit Fixture(
+        QList<FoundSensor> found = *parseSensorList(u"1:A1B2C3D4E5F6:-67,4:010203040506:-80"_qs))
         : terminal(std::move(found), faults)
         , probe(terminal)
     {
@@ -29,8 +30,8 @@ struct Fixture
         if (replies.size() != 1)
             return QByteArray();
         const QByteArray frame = replies[0];
-        const bool sound = frame.startsWith(QByteArray::fromHex("3E10")) && frame[2] == request[2] &&
-                           Crc8(frame.chopped(1)) == quint8(frame.back());
+        const bool sound = frame.startsWith(QByteArray::fromHex("3E10")) &&
+                           frame[2] == request[2] && Crc8(frame.chopped(1)) == quint8(frame.back());
         return sound ? frame : QByteArray();
     }
 
@@ -120,7 +121,8 @@ void TestHub::slotWritesAreReadBack()
     Fixture fixture;
     const QByteArray address = QByteArray::fromHex("112233445566");
     QCOMPARE(fixture.reply(slotWrite(2, address, 9, 3))[3], char(HubTerminal::Success));
-    QCOMPARE(fixture.reply(sensorWrite(2, 5, 4001, 17, 123456, 654))[3], char(HubTerminal::Success));
+    QCOMPARE(fixture.reply(sensorWrite(2, 5, 4001, 17, 123456, 654))[3],
+             char(HubTerminal::Success));
 
     const QByteArray slots = fixture.reply(request("3110B1"));
     QCOMPARE(slots.mid(3 + 32, 8), address + char(9) + char(3));
@@ -138,7 +140,8 @@ void TestHub::badSlotIndex()
 {
     Fixture fixture;
     const QByteArray before = fixture.reply(request("3110B1"));
-    QCOMPARE(quint8(fixture.reply(slotWrite(3, QByteArray(6, '\7'), 1, 1))[3]), HubTerminal::InvalidHandle);
+    QCOMPARE(quint8(fixture.reply(slotWrite(3, QByteArray(6, '\7'), 1, 1))[3]),
+             HubTerminal::InvalidHandle);
     QCOMPARE(quint8(fixture.reply(sensorWrite(7, 1, 2, 3, 4, 5))[3]), HubTerminal::InvalidHandle);
     QCOMPARE(fixture.reply(request("3110B1")), before);
     QCOMPARE(fixture.reply(request("3110B403")).mid(3, 32), QByteArray(32, '\0'));
@@ -163,7 +166,9 @@ void TestHub::search_data()
     QTest::addColumn<QByteArray>("items");
     QTest::newRow("none") << u"none"_qs << QByteArray::fromHex("00");
     QTest::newRow("two") << u"1:A1B2C3D4E5F6:-67,4:010203040506:-80"_qs
-                         << QByteArray::fromHex("02" "01F6E5D4C3B2A1BD" "04060504030201B0");
+                         << QByteArray::fromHex("02"
+                                                "01F6E5D4C3B2A1BD"
+                                                "04060504030201B0");
 }
 
 void TestHub::search()
@@ -184,10 +189,13 @@ void TestHub::framing_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("pieceSize");
     QTest::addColumn<QByteArray>("replyTypes");
-    QTest::newRow("byte by byte") << probe + request("3110B402") << 1 << QByteArray::fromHex("B0B4");
-    QTest::newRow("garbage around") << "\x31\x31xyz" + probe + "\x10\x31" << 64 << QByteArray::fromHex("B0");
+    QTest::newRow("byte by byte") << probe + request("3110B402") << 1
+                                  << QByteArray::fromHex("B0B4");
+    QTest::newRow("garbage around")
+        << "\x31\x31xyz" + probe + "\x10\x31" << 64 << QByteArray::fromHex("B0");
     QTest::newRow("wrong check ignored") << badCheck + probe << 64 << QByteArray::fromHex("B0");
-    QTest::newRow("unknown type skipped") << request("3110C0") + probe << 2 << QByteArray::fromHex("B0");
+    QTest::newRow("unknown type skipped")
+        << request("3110C0") + probe << 2 << QByteArray::fromHex("B0");
 }
 
 void TestHub::framing()

@@ -109,7 +109,8 @@ void TestLine::noiseNeverFakesARecordStart()
         const QByteArray garbage = shaped.chopped(record.size());
         QVERIFY(!garbage.contains('>') && !garbage.contains('\x55'));
     }
-    QCOMPARE(shaper.shape("\x01\x02\x03\x04\x05", Delivery::WholeChunk).join(), QByteArray("\x01\x02\x03\x04\x05"));
+    QCOMPARE(shaper.shape("\x01\x02\x03\x04\x05", Delivery::WholeChunk).join(),
+             QByteArray("\x01\x02\x03\x04\x05"));
 }
 
 void TestLine::pacerKeepsOrder_data()

@@ -196,13 +196,13 @@ void addLineRows()
 }
 
 const QByteArrayList Generation1Keys{
-    "DN",  "DI",  "MN",   "GK",  "GS",  "PB",  "ML",  "MO",  "MS",  "SID0", "SID1", "SMS",
-    "APN", "DS",  "DS2",  "DF",  "TW",  "SYS", "TM",  "MD0", "MD1", "MD2",  "MD3",  "MD4",
-    "RW",  "RW1", "RW2",  "RW3", "RW4", "FS1", "FS2", "FS3", "FS4", "ID0",  "ID1",  "ID2",
-    "ID3", "IA4", "IF5",  "O10", "O11", "O12", "O13", "CA",  "CB",  "CC",   "CD",   "CE",
-    "CF",  "CG",  "CH",   "CI",  "CJ",  "CK",  "CL",  "CM",  "CN",  "CO",   "CP",   "CQ",
-    "CR",  "CS",  "CU",   "CV",  "CANINFO", "CAN", "LLS", "MBR", "BTS", "BTSM", "OWT",
-    "OWK", "RLE", "UPC",  "BMS", "BLE", "BTM", "TEST", "WS", "WSP", "EMS",  "MSD"};
+    "DN",  "DI",  "MN",  "GK",  "GS",      "PB",   "ML",  "MO",  "MS",  "SID0", "SID1", "SMS",
+    "APN", "DS",  "DS2", "DF",  "TW",      "SYS",  "TM",  "MD0", "MD1", "MD2",  "MD3",  "MD4",
+    "RW",  "RW1", "RW2", "RW3", "RW4",     "FS1",  "FS2", "FS3", "FS4", "ID0",  "ID1",  "ID2",
+    "ID3", "IA4", "IF5", "O10", "O11",     "O12",  "O13", "CA",  "CB",  "CC",   "CD",   "CE",
+    "CF",  "CG",  "CH",  "CI",  "CJ",      "CK",   "CL",  "CM",  "CN",  "CO",   "CP",   "CQ",
+    "CR",  "CS",  "CU",  "CV",  "CANINFO", "CAN",  "LLS", "MBR", "BTS", "BTSM", "OWT",  "OWK",
+    "RLE", "UPC", "BMS", "BLE", "BTM",     "TEST", "WS",  "WSP", "EMS", "MSD"};
 
 } // namespace
 
@@ -215,6 +215,8 @@ private Q_SLOTS:
     void generation1Exchange();
     void generation1Service_data() { addLineRows(); }
     void generation1Service();
+    void preloadedSettings_data();
+    void preloadedSettings();
     void firmwareUpload_data() { addLineRows(); }
     void firmwareUpload();
     void generation2Frames_data() { addLineRows(); }
@@ -233,7 +235,8 @@ void TestDevsimProcess::generation1Exchange()
     QFETCH(QStringList, faults);
     QFETCH(int, pieceSize);
     Devsim devsim;
-    QVERIFY(devsim.start(QStringList{u"--gen"_qs, u"1"_qs, u"--flood"_qs, u"--password"_qs, u"246810"_qs} + faults));
+    QVERIFY(devsim.start(
+        QStringList{u"--gen"_qs, u"1"_qs, u"--flood"_qs, u"--password"_qs, u"246810"_qs} + faults));
     Client client;
     QVERIFY(client.open(devsim.clientPath));
 
@@ -289,7 +292,8 @@ void TestDevsimProcess::generation1Exchange()
     client.write("246810*CONF*" + changed.toBase64() + "\r\n", pieceSize);
     QCOMPARE(client.takeLine(">SR="), QByteArray(">SR=1\r\n"));
     client.write(">D 15;0\r\n", pieceSize);
-    QCOMPARE(settingValue(settingsImageOf(client.takeLine(">SF=")), 2), QByteArray::fromHex("1F90"));
+    QCOMPARE(settingValue(settingsImageOf(client.takeLine(">SF=")), 2),
+             QByteArray::fromHex("1F90"));
 
     // Memory block: the first block named by the storage record.
     const QList<QByteArray> storage = valueOf(client.takeLine(">RW1=")).split(';');
@@ -316,21 +320,24 @@ void TestDevsimProcess::generation1Service()
     QVERIFY(!client.takeLine(">TW=").isEmpty());
 
     // Clock set and memory cleared show in the following records.
-    client.write(">UNIX=1000000000\r\n>D 8;0\r\n>D 2;0\r\n>D 0;0\r\n>D 4;1\r\n>D 9;1\r\n", pieceSize);
+    client.write(">UNIX=1000000000\r\n>D 8;0\r\n>D 2;0\r\n>D 0;0\r\n>D 4;1\r\n>D 9;1\r\n",
+                 pieceSize);
     QVERIFY(client.readUntil([](const QByteArray &bytes) {
         const QList<QByteArray> lines = completeLines(bytes);
-        const auto modemLog = std::find_if(lines.begin(), lines.end(),
-                                           [](const QByteArray &line) { return line.startsWith('+'); });
+        const auto modemLog = std::find_if(lines.begin(), lines.end(), [](const QByteArray &line) {
+            return line.startsWith('+');
+        });
         return modemLog != lines.end() && lines.contains(">RW1=0;0;4096;16\r") &&
-               std::any_of(lines.begin(), lines.end(), [](const QByteArray &line) {
-                   return line.startsWith(">TW=100000000");
-               });
+               std::any_of(lines.begin(), lines.end(),
+                           [](const QByteArray &line) { return line.startsWith(">TW=100000000"); });
     }));
     client.write(">D 9;0\r\n", pieceSize);
 
     // Reboot: no round after the request, then uptime counts from the start again. Records
     // already on their way when it arrived may still come.
-    const auto uptimeOf = [](const QByteArray &tw) { return valueOf(tw).split(';').value(1).toInt(); };
+    const auto uptimeOf = [](const QByteArray &tw) {
+        return valueOf(tw).split(';').value(1).toInt();
+    };
     const int uptime = uptimeOf(client.takeLine(">TW="));
     QVERIFY(uptime >= 2);
     client.write(">D 1\r\n", pieceSize);
@@ -341,6 +348,49 @@ void TestDevsimProcess::generation1Service()
             break;
         QVERIFY2(uptimeOf(tw) <= uptime + 1, tw.constData());
     }
+}
+
+void TestDevsimProcess::preloadedSettings_data()
+{
+    const QByteArray image = SettingsImage::compose({{5, "111222"}, {40, "abc"}});
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("password");
+    QTest::newRow("password of the file")
+        << image.toBase64() << QStringList{} << QByteArray("111222");
+    QTest::newRow("password option wins")
+        << image.toBase64() + "\n"
+        << QStringList{u"--password"_qs, u"333444"_qs} << QByteArray("333444");
+    QTest::newRow("broken image") << image.chopped(1).toBase64() << QStringList{} << QByteArray();
+}
+
+void TestDevsimProcess::preloadedSettings()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, password);
+    QTemporaryDir directory;
+    QFile cfg(directory.filePath(u"device.cfg"_qs));
+    QVERIFY(cfg.open(QIODevice::WriteOnly));
+    cfg.write(file);
+    cfg.close();
+    Devsim devsim;
+    const bool started =
+        devsim.start(QStringList{u"--flood"_qs, u"--settings"_qs, cfg.fileName()} + arguments);
+    QCOMPARE(started, !password.isEmpty());
+    if (!started) {
+        QVERIFY(devsim.process().state() == QProcess::NotRunning ||
+                devsim.process().waitForFinished(5000));
+        QCOMPARE(devsim.process().exitCode(), 1);
+        return;
+    }
+    Client client;
+    QVERIFY(client.open(devsim.clientPath));
+    client.write(">D 15;0\r\n");
+    const QByteArray image = settingsImageOf(client.takeLine(">SF="));
+    QCOMPARE(settingValue(image, 40), QByteArray("abc"));
+    QCOMPARE(settingValue(image, 5), password);
+    QCOMPARE(settingValue(image, 3), QByteArray("internet"));
 }
 
 void TestDevsimProcess::firmwareUpload()
@@ -414,7 +464,8 @@ void TestDevsimProcess::hubExchange_data()
     QTest::addColumn<int>("pieceSize");
     QTest::addColumn<int>("sensorsFound");
     QTest::newRow("whole") << QStringList{} << 0 << 2;
-    QTest::newRow("split, no sensors") << QStringList{u"--split"_qs, u"4"_qs, u"--sensors"_qs, u"none"_qs} << 2 << 0;
+    QTest::newRow("split, no sensors")
+        << QStringList{u"--split"_qs, u"4"_qs, u"--sensors"_qs, u"none"_qs} << 2 << 0;
 }
 
 void TestDevsimProcess::hubExchange()
@@ -432,8 +483,8 @@ void TestDevsimProcess::hubExchange()
             return QByteArray();
         const QByteArray reply = client.buffer.left(length);
         client.buffer.remove(0, length);
-        const bool sound = reply.startsWith(QByteArray::fromHex("3E10")) && reply[2] == request[2] &&
-                           Crc8(reply.chopped(1)) == quint8(reply.back());
+        const bool sound = reply.startsWith(QByteArray::fromHex("3E10")) &&
+                           reply[2] == request[2] && Crc8(reply.chopped(1)) == quint8(reply.back());
         return sound ? reply : QByteArray();
     };
     QByteArray slotWrite = QByteArray::fromHex("3110B201") + QByteArray::fromHex("665544332211") +
@@ -442,7 +493,8 @@ void TestDevsimProcess::hubExchange()
 
     QCOMPARE(exchange(QByteArray::fromHex("3110B0AB"), 36).mid(9, 4), QByteArray("2.14"));
     QCOMPARE(exchange(AppendCrc8(slotWrite), 5)[3], '\0');
-    QCOMPARE(exchange(hubRequest("3110B1"), 52).mid(19, 8), QByteArray::fromHex("6655443322110701"));
+    QCOMPARE(exchange(hubRequest("3110B1"), 52).mid(19, 8),
+             QByteArray::fromHex("6655443322110701"));
     QCOMPARE(exchange(AppendCrc8(sensorWrite), 5)[3], '\0');
     for (const char *slotRead : {"3110B400", "3110B401", "3110B402"})
         QCOMPARE(exchange(hubRequest(slotRead), 36).size(), 36);
@@ -481,12 +533,15 @@ void TestDevsimProcess::consoleExchange()
     QCOMPARE(settingValue(image, 5), QByteArray("470913"));
 
     const QByteArray changed = SettingsImage::compose({{5, "135790"}, {40, "x"}});
-    QCOMPARE(say("settings set " + changed.toBase64(), "Settings write"), QByteArray("Settings write OK EXTFLASH\r\n"));
+    QCOMPARE(say("settings set " + changed.toBase64(), "Settings write"),
+             QByteArray("Settings write OK EXTFLASH\r\n"));
     QCOMPARE(say("settings set " + changed.left(6).toBase64(), "Settings write"),
              QByteArray("Settings write Error EXTFLASH\r\n"));
-    QCOMPARE(settingValue(QByteArray::fromBase64(say("settings get", "SETTINGS ").mid(9).chopped(2)), 40),
+    QCOMPARE(settingValue(
+                 QByteArray::fromBase64(say("settings get", "SETTINGS ").mid(9).chopped(2)), 40),
              QByteArray("x"));
-    for (const char *command : {"upgrade extflash", "webconf getfw", "webconf getconf", "storage clear", "sendpacket"})
+    for (const char *command :
+         {"upgrade extflash", "webconf getfw", "webconf getconf", "storage clear", "sendpacket"})
         QVERIFY(!say(command, "[Press ENTER").isEmpty());
     QVERIFY(!say("restart", "Restarting").isEmpty());
     QVERIFY(!client.takeLine("Quorvel console").isEmpty());
@@ -528,8 +583,10 @@ void TestDevsimProcess::script()
     QVERIFY(devsim.start({u"--script"_qs, file.fileName(), u"--flood"_qs}));
     Client client;
     QVERIFY(client.open(devsim.clientPath));
-    const QByteArray expected = QByteArray(">DN=12345\r\n") + QByteArray::fromHex("3E10B200AA") + ">SR=1\r\n";
-    QVERIFY(client.readUntil([&](const QByteArray &bytes) { return bytes.size() >= expected.size(); }));
+    const QByteArray expected =
+        QByteArray(">DN=12345\r\n") + QByteArray::fromHex("3E10B200AA") + ">SR=1\r\n";
+    QVERIFY(
+        client.readUntil([&](const QByteArray &bytes) { return bytes.size() >= expected.size(); }));
     QCOMPARE(client.buffer, expected);
 }
 
@@ -542,7 +599,8 @@ void TestDevsimProcess::existingDevice()
     const QString simulatorEnd = directory.filePath(u"a"_qs);
     const QString clientEnd = directory.filePath(u"b"_qs);
     QProcess pair;
-    pair.start(socat, {u"pty,raw,echo=0,link="_qs + simulatorEnd, u"pty,raw,echo=0,link="_qs + clientEnd});
+    pair.start(socat,
+               {u"pty,raw,echo=0,link="_qs + simulatorEnd, u"pty,raw,echo=0,link="_qs + clientEnd});
     QTRY_VERIFY(QFileInfo::exists(simulatorEnd) && QFileInfo::exists(clientEnd));
     {
         Devsim devsim;

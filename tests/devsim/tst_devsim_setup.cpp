@@ -62,10 +62,10 @@ void TestSetup::defaultsFromDescription()
     for (const Record &record : records)
         pairs.append({record.number, record.data});
     const QList<QPair<int, QByteArray>> expected{
-        {1, "tracking.exa"},                   // cut to the setting's length
-        {2, QByteArray::fromHex("4F6C")},      // the first view of a number wins
+        {1, "tracking.exa"},              // cut to the setting's length
+        {2, QByteArray::fromHex("4F6C")}, // the first view of a number wins
         {3, QByteArray::fromHex("FB")},
-        {4, QByteArray::fromHex("00000000")},  // no default: zero
+        {4, QByteArray::fromHex("00000000")}, // no default: zero
         {5, "470913"},
         {30, QByteArray::fromHex("00000005")}, // bits 0 and 2 set, 5 clear
     };
@@ -89,7 +89,8 @@ void TestSetup::storeTakesOnlyValidImages()
     QVERIFY(!store.applyImage(damaged));
     QVERIFY(!store.applyImage(QByteArray::fromHex("0000")));
     QCOMPARE(store.image(), before);
-    QVERIFY(store.applyImage(SettingsImage::compose({{2, QByteArray::fromHex("0001")}, {200, "z"}})));
+    QVERIFY(
+        store.applyImage(SettingsImage::compose({{2, QByteArray::fromHex("0001")}, {200, "z"}})));
     QCOMPARE(store.value(2), QByteArray::fromHex("0001"));
     QCOMPARE(store.value(200), QByteArray("z"));
     QCOMPARE(store.value(3), QByteArray("internet"));
@@ -101,7 +102,8 @@ void TestSetup::sensorList_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QByteArray>("firstAddress");
-    QTest::newRow("two") << u"1:A1B2C3D4E5F6:-67,4:010203040506:-80"_qs << true << QByteArray::fromHex("F6E5D4C3B2A1");
+    QTest::newRow("two") << u"1:A1B2C3D4E5F6:-67,4:010203040506:-80"_qs << true
+                         << QByteArray::fromHex("F6E5D4C3B2A1");
     QTest::newRow("none") << u"none"_qs << true << QByteArray();
     QTest::newRow("short address") << u"1:A1B2C3D4E5:-67"_qs << false << QByteArray();
     QTest::newRow("not hex") << u"1:A1B2C3D4E5GG:-67"_qs << false << QByteArray();
@@ -126,7 +128,8 @@ void TestSetup::script_data()
     QTest::addColumn<QByteArrayList>("sent");
     QTest::addColumn<QList<int>>("delays");
     QTest::newRow("all kinds") << u"# greeting\ntext: >DN=12345\r\n\ndelay: 250\nhex: 3E 49 20\n"_qs
-                               << QByteArrayList{">DN=12345\r\n", "", "\x3E\x49\x20"} << QList<int>{0, 250, 0};
+                               << QByteArrayList{">DN=12345\r\n", "", "\x3E\x49\x20"}
+                               << QList<int>{0, 250, 0};
     QTest::newRow("odd hex digits") << u"hex: 3E4"_qs << QByteArrayList{} << QList<int>{};
     QTest::newRow("unknown step") << u"text: a\nwait: 5"_qs << QByteArrayList{} << QList<int>{};
     QTest::newRow("negative delay") << u"delay: -1"_qs << QByteArrayList{} << QList<int>{};
@@ -156,9 +159,12 @@ void TestSetup::options_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("profile");
-    QTest::newRow("defaults") << QStringList{} << true << int(SimulatorOptions::Profile::Generation1);
-    QTest::newRow("hub") << QStringList{u"--gen"_qs, u"3"_qs} << true << int(SimulatorOptions::Profile::Hub);
-    QTest::newRow("console wins over gen") << QStringList{u"--gen"_qs, u"2"_qs, u"--console"_qs} << true << int(SimulatorOptions::Profile::Console);
+    QTest::newRow("defaults") << QStringList{} << true
+                              << int(SimulatorOptions::Profile::Generation1);
+    QTest::newRow("hub") << QStringList{u"--gen"_qs, u"3"_qs} << true
+                         << int(SimulatorOptions::Profile::Hub);
+    QTest::newRow("console wins over gen") << QStringList{u"--gen"_qs, u"2"_qs, u"--console"_qs}
+                                           << true << int(SimulatorOptions::Profile::Console);
     QTest::newRow("generation 4") << QStringList{u"--gen"_qs, u"4"_qs} << false << 0;
     QTest::newRow("type of the hub") << QStringList{u"--type"_qs, u"250"_qs} << false << 0;
     QTest::newRow("rate above 1") << QStringList{u"--noise"_qs, u"1.5"_qs} << false << 0;

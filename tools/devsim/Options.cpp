@@ -25,26 +25,65 @@ std::optional<SimulatorOptions> parseOptions(const QStringList &arguments, QStri
         "Behaves like a telematics terminal on the far end of a serial line.\n"
         "By default it opens a pseudo-terminal pair, prints the path of the slave side as its\n"
         "first line on stdout and serves until stdin (a pipe or a terminal) closes or it gets\n"
-        "SIGTERM. Output runs at 115200 bit/s."));
+        "SIGTERM (any other stdin, such as /dev/null, is not watched). Output runs at\n"
+        "115200 bit/s. Settings start from the defaults of the type's settings description\n"
+        "(a small built-in set when the program has none)."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
-        {QStringLiteral("gen"), QStringLiteral("Protocol generation: 1 (text records), 2 (binary frames) or 3 (the BLE sensor hub, type 250)."), QStringLiteral("N"), QStringLiteral("1")},
-        {QStringLiteral("type"), QStringLiteral("Device type a generation-1 terminal reports, 5 to 249."), QStringLiteral("N"), QStringLiteral("206")},
-        {QStringLiteral("console"), QStringLiteral("Be the plain-text console terminal (type 1) instead.")},
-        {QStringLiteral("link"), QStringLiteral("Also make a symlink PATH to the pty slave."), QStringLiteral("PATH")},
-        {QStringLiteral("device"), QStringLiteral("Serve an existing serial device (set to 115200 8N1 raw) instead of a new pty."), QStringLiteral("PATH")},
+        {QStringLiteral("gen"),
+         QStringLiteral("Protocol generation: 1 (text records, the default), 2 (binary frames) "
+                        "or 3 (the BLE sensor hub, type 250)."),
+         QStringLiteral("N"), QStringLiteral("1")},
+        {QStringLiteral("type"),
+         QStringLiteral("Device type a generation-1 terminal reports, 5 to 249 (default 206)."),
+         QStringLiteral("N"), QStringLiteral("206")},
+        {QStringLiteral("console"),
+         QStringLiteral("Be the plain-text console terminal (type 1) instead.")},
+        {QStringLiteral("link"), QStringLiteral("Also make a symlink PATH to the pty slave."),
+         QStringLiteral("PATH")},
+        {QStringLiteral("device"),
+         QStringLiteral(
+             "Serve an existing serial device (set to 115200 8N1 raw) instead of a new pty."),
+         QStringLiteral("PATH")},
         {QStringLiteral("flood"), QStringLiteral("Write at full speed instead of 115200 bit/s.")},
-        {QStringLiteral("settings"), QStringLiteral("Preload the settings of a .cfg file (one line: the Base64 of a settings image)."), QStringLiteral("FILE")},
-        {QStringLiteral("password"), QStringLiteral("Device password, setting 5."), QStringLiteral("TEXT"), QStringLiteral("470913")},
-        {QStringLiteral("sensors"), QStringLiteral("Sensors the hub's search finds: kind:address:dB,... with the address as the configurator shows it, or \"none\"."), QStringLiteral("LIST"), DefaultSensors},
-        {QStringLiteral("firmware-out"), QStringLiteral("Write a firmware image uploaded to a generation-1 terminal to FILE."), QStringLiteral("FILE")},
-        {QStringLiteral("split"), QStringLiteral("Cut output into random chunks of 1 to N bytes written apart."), QStringLiteral("N"), QStringLiteral("0")},
-        {QStringLiteral("noise"), QStringLiteral("Chance (0 to 1) of garbage bytes before each record."), QStringLiteral("RATE"), QStringLiteral("0")},
-        {QStringLiteral("corrupt"), QStringLiteral("Chance (0 to 1) of a flipped bit in each memory block sent and each firmware piece received."), QStringLiteral("RATE"), QStringLiteral("0")},
-        {QStringLiteral("drop-reply"), QStringLiteral("Chance (0 to 1) that a request goes unanswered."), QStringLiteral("RATE"), QStringLiteral("0")},
-        {QStringLiteral("seed"), QStringLiteral("Seed of every random choice, for runs that repeat exactly."), QStringLiteral("S")},
-        {QStringLiteral("script"), QStringLiteral("Send a recorded sequence instead of a profile. Lines: \"hex: 3E4920...\", \"text: >DN=12345\" (CR LF appended), \"delay: 250\" (ms), \"#\" comments."), QStringLiteral("FILE")},
+        {QStringLiteral("settings"),
+         QStringLiteral(
+             "Preload the settings of a .cfg file (one line: the Base64 of a settings image)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("password"),
+         QStringLiteral("Device password, setting 5 (default 470913; a --settings file may "
+                        "bring its own)."),
+         QStringLiteral("TEXT"), QStringLiteral("470913")},
+        {QStringLiteral("sensors"),
+         QStringLiteral("Sensors the hub's search finds: kind:address:dB,... with the address as "
+                        "the configurator shows it, or \"none\" (default: two sensors)."),
+         QStringLiteral("LIST"), DefaultSensors},
+        {QStringLiteral("firmware-out"),
+         QStringLiteral("Write a firmware image uploaded to a generation-1 terminal to FILE."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("split"),
+         QStringLiteral("Cut output into random chunks of 1 to N bytes written apart (default 0: "
+                        "no cuts). Firmware requests always go out whole."),
+         QStringLiteral("N"), QStringLiteral("0")},
+        {QStringLiteral("noise"),
+         QStringLiteral("Chance (0 to 1) of garbage bytes before each record."),
+         QStringLiteral("RATE"), QStringLiteral("0")},
+        {QStringLiteral("corrupt"),
+         QStringLiteral("Chance (0 to 1) of a flipped bit in each memory block sent and each "
+                        "firmware piece received."),
+         QStringLiteral("RATE"), QStringLiteral("0")},
+        {QStringLiteral("drop-reply"),
+         QStringLiteral("Chance (0 to 1) that a request goes unanswered."), QStringLiteral("RATE"),
+         QStringLiteral("0")},
+        {QStringLiteral("seed"),
+         QStringLiteral("Seed of every random choice, for runs that repeat exactly."),
+         QStringLiteral("S")},
+        {QStringLiteral("script"),
+         QStringLiteral(
+             "Send a recorded sequence instead of a profile. Lines: \"hex: 3E4920...\", \"text: "
+             ">DN=12345\" (CR LF appended), \"delay: 250\" (ms), \"#\" comments."),
+         QStringLiteral("FILE")},
         {QStringLiteral("verbose"), QStringLiteral("Log what is received and sent on stderr.")},
     });
     if (!parser.parse(arguments)) {
@@ -91,7 +130,8 @@ std::optional<SimulatorOptions> parseOptions(const QStringList &arguments, QStri
 
     const auto sensors = parseSensorList(parser.value(QStringLiteral("sensors")));
     if (!sensors) {
-        *error = QStringLiteral("--sensors wants kind:address:dB,... (address 12 hex digits) or none");
+        *error =
+            QStringLiteral("--sensors wants kind:address:dB,... (address 12 hex digits) or none");
         return std::nullopt;
     }
     options.sensors = *sensors;

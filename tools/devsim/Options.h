@@ -10,7 +10,14 @@
 // Everything the command line says about one simulator run.
 struct SimulatorOptions
 {
-    enum class Profile { Generation1, Generation2, Hub, Console, Script };
+    enum class Profile
+    {
+        Generation1,
+        Generation2,
+        Hub,
+        Console,
+        Script
+    };
 
     Profile profile = Profile::Generation1;
     int type = 206;

@@ -20,8 +20,11 @@ void onSignal(int)
 
 bool stdinIsWatched()
 {
-    struct stat info{};
-    return fstat(STDIN_FILENO, &info) == 0 && (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || isatty(STDIN_FILENO));
+    struct stat info
+    {
+    };
+    return fstat(STDIN_FILENO, &info) == 0 &&
+           (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || isatty(STDIN_FILENO));
 }
 
 } // namespace
@@ -30,14 +33,17 @@ ShutdownWatch::ShutdownWatch(QObject *parent)
     : QObject(parent)
 {
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) == 0) {
-        struct sigaction action{};
+        struct sigaction action
+        {
+        };
         action.sa_handler = onSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
         for (int signal : {SIGTERM, SIGINT, SIGHUP})
             sigaction(signal, &action, nullptr);
         m_signals = std::make_unique<QSocketNotifier>(signalPipe[1], QSocketNotifier::Read);
-        connect(m_signals.get(), &QSocketNotifier::activated, this, &ShutdownWatch::shutdownRequested);
+        connect(m_signals.get(), &QSocketNotifier::activated, this,
+                &ShutdownWatch::shutdownRequested);
     }
     // Reading a terminal from the background must not stop the process.
     signal(SIGTTIN, SIG_IGN);

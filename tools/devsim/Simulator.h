@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Options.h"
 #include "line/SerialLine.h"
 #include "line/TrafficLog.h"
+#include "Options.h"
 #include "profiles/Faults.h"
 #include "profiles/Terminal.h"
 #include "store/SettingsStore.h"

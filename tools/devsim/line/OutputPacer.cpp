@@ -14,8 +14,8 @@ constexpr double MaxCreditBytes = 64;
 
 } // namespace
 
-OutputPacer::OutputPacer(Writer writer, OutputShaper shaper, int bytesPerSecond,
-                         qsizetype capacity, QObject *parent)
+OutputPacer::OutputPacer(Writer writer, OutputShaper shaper, int bytesPerSecond, qsizetype capacity,
+                         QObject *parent)
     : QObject(parent)
     , m_writer(std::move(writer))
     , m_shaper(std::move(shaper))

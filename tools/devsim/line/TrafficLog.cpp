@@ -13,7 +13,8 @@ QString TrafficLog::describe(const QByteArray &bytes)
     if (!isText)
         return QString::fromLatin1(bytes.toHex(' ').toUpper());
     QString text = QString::fromLatin1(bytes);
-    text.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    text.replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 

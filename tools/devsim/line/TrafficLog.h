@@ -7,7 +7,10 @@
 class TrafficLog
 {
 public:
-    explicit TrafficLog(bool enabled) : m_enabled(enabled) {}
+    explicit TrafficLog(bool enabled)
+        : m_enabled(enabled)
+    {
+    }
 
     void received(const QByteArray &bytes) const { write("<<", bytes); }
     void sent(const QByteArray &bytes) const { write(">>", bytes); }

@@ -3,6 +3,7 @@
 #include "profiles/Faults.h"
 
 #include <QByteArray>
+
 #include <optional>
 
 // The terminal's half of a firmware upload. It asks for the image piece by piece with 5-byte
@@ -15,7 +16,10 @@ class FirmwareReceiver
 public:
     static constexpr int MaxPiece = 1024;
 
-    explicit FirmwareReceiver(Faults &faults) : m_faults(faults) {}
+    explicit FirmwareReceiver(Faults &faults)
+        : m_faults(faults)
+    {
+    }
 
     static QByteArray request(quint32 offset);
 

@@ -18,8 +18,7 @@ QByteArray decimal(double value, int decimals)
 class Round
 {
 public:
-    Round(const VehicleModel &vehicle, const StorageModel &storage,
-          const Generation1Status &status)
+    Round(const VehicleModel &vehicle, const StorageModel &storage, const Generation1Status &status)
         : car(vehicle)
         , store(storage)
         , now(status)
@@ -123,7 +122,7 @@ void Round::storage()
 
 void Round::inputsOutputs()
 {
-    add("ID0", {"1"});                                 // ignition
+    add("ID0", {"1"});                               // ignition
     add("ID1", {(now.second / 17) % 2 ? "1" : "0"}); // a door now and then
     add("ID2", {"0"});
     add("ID3", {car.isMoving() ? "1" : "0"});
@@ -165,12 +164,25 @@ void Round::can()
     add("CU", {"63"});
     add("CV", {"J1939-250"});
     add("CANINFO", {"J1939 250 kbit/s"});
-    const QList<QPair<int, QByteArray>> numbered{
-        {50, "J1939-250"}, {51, "0"},        {52, number(engineTime)}, {53, number(mileage)},
-        {54, number(fuelUsed)}, {55, number(fuelPercent)}, {56, number(reserve)},
-        {57, number(car.engineRpm())}, {58, number(car.coolantCelsius())}, {59, number(speed)},
-        {60, "3210"}, {61, "3350"}, {62, "5120"}, {63, "0"}, {64, "0"}, {65, "0"}, {66, "1"},
-        {67, "63"}, {68, "41"}};
+    const QList<QPair<int, QByteArray>> numbered{{50, "J1939-250"},
+                                                 {51, "0"},
+                                                 {52, number(engineTime)},
+                                                 {53, number(mileage)},
+                                                 {54, number(fuelUsed)},
+                                                 {55, number(fuelPercent)},
+                                                 {56, number(reserve)},
+                                                 {57, number(car.engineRpm())},
+                                                 {58, number(car.coolantCelsius())},
+                                                 {59, number(speed)},
+                                                 {60, "3210"},
+                                                 {61, "3350"},
+                                                 {62, "5120"},
+                                                 {63, "0"},
+                                                 {64, "0"},
+                                                 {65, "0"},
+                                                 {66, "1"},
+                                                 {67, "63"},
+                                                 {68, "41"}};
     for (const auto &[code, value] : numbered)
         add("CAN", {number(code), value});
     for (int code = 210; code <= 219; ++code)

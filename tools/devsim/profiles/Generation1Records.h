@@ -29,7 +29,10 @@ struct Generation1Status
 class Generation1Records
 {
 public:
-    explicit Generation1Records(Generation1Identity identity) : m_identity(std::move(identity)) {}
+    explicit Generation1Records(Generation1Identity identity)
+        : m_identity(std::move(identity))
+    {
+    }
 
     // ">" key "=" fields joined by ";" CR LF.
     static QByteArray line(const QByteArray &key, const QList<QByteArray> &fields);

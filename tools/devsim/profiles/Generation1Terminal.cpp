@@ -15,10 +15,9 @@ const QByteArray SettingsWriteMarker = "*CONF*";
 const QByteArray ServiceMarker = "*SERV*";
 
 // What the modem's own log shows while the log is switched on, a few lines a second.
-const QList<QByteArray> ModemLog{"+CREG: 1,1",      "+CSQ: 21,0",        "+CGATT: 1",
-                                 "AT+CIPSTATUS",    "STATE: CONNECT OK", "AT+CIPSEND=0,152",
-                                 "SEND OK",         "+CIPRXGET: 1,0",    "+CGREG: 1,1",
-                                 "+COPS: 0,2,\"25001\",7"};
+const QList<QByteArray> ModemLog{
+    "+CREG: 1,1",       "+CSQ: 21,0", "+CGATT: 1",      "AT+CIPSTATUS", "STATE: CONNECT OK",
+    "AT+CIPSEND=0,152", "SEND OK",    "+CIPRXGET: 1,0", "+CGREG: 1,1",  "+COPS: 0,2,\"25001\",7"};
 
 } // namespace
 
@@ -114,8 +113,10 @@ void Generation1Terminal::handleService(int code, const QByteArray &argument)
 
 void Generation1Terminal::writeSettings(const QByteArray &password, const QByteArray &base64)
 {
-    const auto decoded = QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
-    const bool written = password == m_settings.password() && decoded && m_settings.applyImage(*decoded);
+    const auto decoded =
+        QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
+    const bool written =
+        password == m_settings.password() && decoded && m_settings.applyImage(*decoded);
     Q_EMIT send(Generation1Records::line("SR", {written ? "1" : "0"}));
 }
 

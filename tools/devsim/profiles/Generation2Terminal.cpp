@@ -12,7 +12,8 @@ namespace {
 class Payload
 {
 public:
-    Payload() : m_stream(&m_bytes, QIODevice::WriteOnly)
+    Payload()
+        : m_stream(&m_bytes, QIODevice::WriteOnly)
     {
         m_stream.setByteOrder(QDataStream::LittleEndian);
         m_stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
@@ -46,7 +47,8 @@ Generation2Terminal::Generation2Terminal(quint64 seed, QObject *parent)
 
 QByteArray Generation2Terminal::frame(quint32 type, const QByteArray &payload)
 {
-    QByteArray bytes = QByteArray::fromHex("55AA") + Payload().u32(type).u16(int(payload.size())).bytes() + payload;
+    QByteArray bytes = QByteArray::fromHex("55AA") +
+                       Payload().u32(type).u16(int(payload.size())).bytes() + payload;
     const quint16 check = Crc16(bytes.constData(), bytes.size());
     return bytes + Payload().u16(check).bytes();
 }

@@ -11,7 +11,8 @@ class Generation2Terminal : public Terminal
     Q_OBJECT
 
 public:
-    enum RecordType : quint32 {
+    enum RecordType : quint32
+    {
         Navigation = 65552,
         Time = 131073,
         Modem = 131074,

@@ -9,8 +9,8 @@
 // A BLE sensor that a hub's search finds.
 struct FoundSensor
 {
-    quint8 kind = 0;       // 1 LLS, 2 bridge, 3 escort, 4 thermo
-    QByteArray address;    // 6 bytes as sent on the air, least significant first
+    quint8 kind = 0;    // 1 LLS, 2 bridge, 3 escort, 4 thermo
+    QByteArray address; // 6 bytes as sent on the air, least significant first
     qint8 signalDb = 0;
 };
 

@@ -149,7 +149,8 @@ QByteArray HubTerminal::slotSettings() const
 {
     QByteArray body;
     for (const Slot &slot : m_slots)
-        body += slot.address + char(slot.networkAddress) + char(slot.sensorType) + QByteArray(8, '\0');
+        body +=
+            slot.address + char(slot.networkAddress) + char(slot.sensorType) + QByteArray(8, '\0');
     return reply(SlotSettings, body);
 }
 

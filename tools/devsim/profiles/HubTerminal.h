@@ -15,7 +15,8 @@ class HubTerminal : public Terminal
     Q_OBJECT
 
 public:
-    enum Request : quint8 {
+    enum Request : quint8
+    {
         MasterInfo = 0xB0,
         SlotSettings = 0xB1,
         WriteSlot = 0xB2,

@@ -4,7 +4,8 @@
 #include <QObject>
 
 // How the line should deliver one piece of output.
-enum class Delivery {
+enum class Delivery
+{
     // Part of the ordinary stream: may be split and may get noise in front of it.
     Stream,
     // Must reach the reader as one chunk of its own (the configurator recognises firmware

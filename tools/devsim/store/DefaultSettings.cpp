@@ -29,12 +29,12 @@ quint16 wireKind(const QJsonObject &setting)
     const QString length = memberText(setting.value(u"length"));
     if (type == u"string")
         return KindText;
-    static const QMap<QString, quint16> unsignedKinds{
-        {QStringLiteral("1"), KindUInt8}, {QStringLiteral("2"), KindUInt16},
-        {QStringLiteral("4"), KindUInt32}};
-    static const QMap<QString, quint16> signedKinds{
-        {QStringLiteral("1"), KindInt8}, {QStringLiteral("2"), KindInt16},
-        {QStringLiteral("4"), KindInt32}};
+    static const QMap<QString, quint16> unsignedKinds{{QStringLiteral("1"), KindUInt8},
+                                                      {QStringLiteral("2"), KindUInt16},
+                                                      {QStringLiteral("4"), KindUInt32}};
+    static const QMap<QString, quint16> signedKinds{{QStringLiteral("1"), KindInt8},
+                                                    {QStringLiteral("2"), KindInt16},
+                                                    {QStringLiteral("4"), KindInt32}};
     if (type == u"int")
         return unsignedKinds.value(length);
     if (type == u"signint")
@@ -67,7 +67,8 @@ QList<Record> fromDescription(const QJsonDocument &description)
     QMap<quint8, QByteArray> values;
     QMap<quint8, quint32> flagBits;
     QMap<quint8, quint16> flagKinds;
-    const QJsonArray views = description.object().value(u"data").toObject().value(u"settingViewList").toArray();
+    const QJsonArray views =
+        description.object().value(u"data").toObject().value(u"settingViewList").toArray();
     for (const QJsonValue &viewValue : views) {
         const QJsonObject view = viewValue.toObject();
         const QJsonObject setting = view.value(u"setting").toObject();
@@ -78,17 +79,20 @@ QList<Record> fromDescription(const QJsonDocument &description)
         const QString text = memberText(view.value(u"defaultValue"));
         if (view.value(u"type").toString().compare(u"flag", Qt::CaseInsensitive) == 0 &&
             view.contains(u"bit")) {
-            const bool set = text.toLongLong() != 0 || text.compare(u"true", Qt::CaseInsensitive) == 0;
+            const bool set =
+                text.toLongLong() != 0 || text.compare(u"true", Qt::CaseInsensitive) == 0;
             flagBits[quint8(number)] |= quint32(set) << (view.value(u"bit").toInt() & 31);
             flagKinds[quint8(number)] = kind == KindText ? quint16(KindUInt32) : kind;
         } else if (!values.contains(quint8(number))) {
             const int maxLength = memberText(setting.value(u"length")).toInt();
-            values.insert(quint8(number), encodeDefault(kind, text, maxLength > 0 ? maxLength : 255));
+            values.insert(quint8(number),
+                          encodeDefault(kind, text, maxLength > 0 ? maxLength : 255));
         }
     }
     for (auto it = flagBits.cbegin(); it != flagBits.cend(); ++it) {
         if (!values.contains(it.key()))
-            values.insert(it.key(), *encodeValue(flagKinds.value(it.key()), Variant(qint64(it.value()))));
+            values.insert(it.key(),
+                          *encodeValue(flagKinds.value(it.key()), Variant(qint64(it.value()))));
     }
     QList<Record> records;
     for (auto it = values.cbegin(); it != values.cend(); ++it)
