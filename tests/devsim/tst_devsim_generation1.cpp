@@ -102,7 +102,7 @@ private Q_SLOTS:
     void settingsWrite_data();
     void settingsWrite();
     void memoryBlock();
-    void memoryBlockFaults();
+    void corruption();
     void firmwareUpload_data();
     void firmwareUpload();
     void firmwareUploadRepeatsUnansweredRequest();
@@ -303,7 +303,7 @@ void TestGeneration1::memoryBlock()
     QVERIFY(block.left(256) != fixture.terminal.storage().block(first + 4));
 }
 
-void TestGeneration1::memoryBlockFaults()
+void TestGeneration1::corruption()
 {
     Fixture fixture(0, 1);
     const int first = fixture.terminal.storage().firstBlock();
@@ -315,6 +315,11 @@ void TestGeneration1::memoryBlockFaults()
     QCOMPARE(block.size(), 258);
     const quint16 check = Crc16(block.constData(), 256);
     QVERIFY(quint8(block[256]) != quint8(check >> 8) || quint8(block[257]) != quint8(check & 0xFF));
+
+    // A firmware piece damaged on the way in is asked for again.
+    fixture.request(">D 3;0");
+    fixture.terminal.receive(firmwareFrame(QByteArray(600, 'f'), 0));
+    QCOMPARE(fixture.probe.take(), QList<QByteArray>{FirmwareReceiver::request(0)});
 }
 
 void TestGeneration1::firmwareUpload_data()

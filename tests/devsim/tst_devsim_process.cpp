@@ -33,7 +33,8 @@ public:
         if (!m_process.waitForStarted(5000))
             return false;
         QDeadlineTimer deadline(5000);
-        while (!m_process.canReadLine() && !deadline.hasExpired())
+        while (!m_process.canReadLine() && !deadline.hasExpired() &&
+               m_process.state() == QProcess::Running)
             m_process.waitForReadyRead(int(deadline.remainingTime()));
         clientPath = QString::fromLocal8Bit(m_process.readLine()).trimmed();
         return !clientPath.isEmpty();

@@ -197,6 +197,7 @@ QByteArray HubTerminal::command(const QByteArray &request)
     const quint16 code = quint16((quint8(request[3]) << 8) | quint8(request[4]));
     if (code == 0x0001) // reboot
         m_uptime = 0;
+    // The byte after the result echoes the command's low byte.
     return reply(Command, QByteArray(1, char(Success)) + request[4]);
 }
 
