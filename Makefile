@@ -7,7 +7,7 @@ JOBS    ?= $(shell nproc)
 # Debian packages the build, the tests and the demo need.
 PACKAGES := cmake ninja-build g++ pkg-config clang-format \
 	qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev qt6-qpa-plugins \
-	libqt6svg6 libudev-dev libgl-dev fonts-dejavu-core
+	libqt6svg6 libudev-dev libgl-dev fonts-dejavu-core socat
 DEMO_PACKAGES := xvfb xauth xdotool imagemagick
 
 .PHONY: deps demo-deps build run demo test bench format clean
