@@ -1,9 +1,11 @@
 // Every chunk a serial port delivers enters the program here.
 #include "link/PortInfo.h"
 #include "link/PortInfoList.h"
+#include "log/LogModel.h"
 #include "shell/MainWindow.h"
 #include "shell/Trace.h"
 
+#include <QListView>
 
 void TMF::QWaitData(TCommPortDriver *sender, const char *data, int size)
 {
@@ -33,6 +35,7 @@ void TMF::QReceiveData(TCommPortDriver *sender, const char *data, int size)
 
 void TMF::SetVersion(TVersionType version)
 {
+    ClearControlsRecursive(this);
     switch (version) {
     case vtDetect:
         FReceive.DetectionStart = int(FReceive.RawChunks.size());
@@ -54,6 +57,9 @@ void TMF::SetVersion(TVersionType version)
         FReceive.ShownLog = &FReceive.Version3Packets;
         break;
     }
+    LogModel->SetRowCount(0);
+    LogModel->SetRowCount(int(FReceive.ShownLog->size()));
+    InListView->viewport()->update();
     if (version != FVersion)
         FSettingsReady = false;
     FVersion = version;

@@ -4,6 +4,7 @@
 #include "link/PortDiscovery.h"
 #include "link/PortInfo.h"
 #include "link/PortInfoList.h"
+#include "settings/Elements.h"
 #include "shell/HintPanel.h"
 #include "shell/Icons.h"
 #include "shell/Process.h"
@@ -57,6 +58,7 @@ TMF::TMF(const TOptions &options, std::unique_ptr<TPortEnumerator> enumerator, Q
     : QWidget(parent)
     , m_enumerator(enumerator ? std::move(enumerator) : CreatePortEnumerator(options))
 {
+    TBaseClass::Host = this;
     CreateForm();
     if (!options.NoScan && !enumerator) {
         auto *monitor = new TUdevMonitor(this);
@@ -93,6 +95,8 @@ TMF::TMF(const TOptions &options, std::unique_ptr<TPortEnumerator> enumerator, Q
     FVersion = vtDetect;
     SetHEX(false);
 
+    SetShowEnter(false);
+    SetFollow(true);
     FReceive.DetectionStart = 0;
     FReceive.RawChunks.clear();
     FReceive.Version1Packets.clear();
@@ -116,6 +120,8 @@ TMF::TMF(const TOptions &options, std::unique_ptr<TPortEnumerator> enumerator, Q
 
 TMF::~TMF()
 {
+    // Elements go with the window's children; they must not report back meanwhile.
+    TBaseClass::Host = nullptr;
     FReceive.RawChunks.clear();
     FReceive.Version1Packets.clear();
     FReceive.Version2Packets.clear();
@@ -300,6 +306,20 @@ void TMF::SetLanguage(int language)
     UpdateCaption();
     UpdateWellcome();
     RetranslateComponents(this);
+    for (TBaseClass *element : findChildren<TBaseClass *>()) {
+        if (element->Kind() == TElementKind::Item) {
+            auto *item = static_cast<TItemClass *>(element);
+            item->AssignCaption(Tr(item->FIdent));
+            item->FUnits = Tr(item->F_Units);
+            item->update();
+        } else if (element->Kind() == TElementKind::Caption) {
+            const bool settingsCaption = element->property("Tag").toInt() == -1;
+            if (settingsCaption && !element->FDict.isEmpty())
+                element->AssignCaption(Tr(element->FDict));
+            else if (!settingsCaption)
+                element->AssignCaption(Tr(element->FIdent));
+        }
+    }
 
     for (QAction *action : std::as_const(ActionList)) {
         const int tag = action->property("Tag").toInt();
@@ -515,13 +535,13 @@ bool TMF::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == CaptionPanel && event->type() == QEvent::Resize && !ProgressPanel->isVisible())
         SetLanguageIndicator(0, 0);
-    if (watched == InfoPanel && event->type() == QEvent::Resize) {
-        const int third = InfoPanel->width() / 3;
-        for (int i = 0; i < 3; ++i)
-            QList<QWidget *>{PanelS1, PanelS2, PanelS3}[i]->setGeometry(
-                i * third, 0, i == 2 ? InfoPanel->width() - 2 * third : third - 5,
-                InfoPanel->height());
-        PanelS4->hide();
+    if (watched == LogPanel && event->type() == QEvent::Resize) {
+        LogPanelResize();
+        return false;
+    }
+    if ((watched == InfoPanel || watched == WellcomePanel) &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)) {
+        InfoPanelResize();
         return false;
     }
 
@@ -671,7 +691,7 @@ void TMF::DeviceChange(int what)
 
 void TMF::ClearModemOutputFlag()
 {
-    m_modemOutput = false;
+    FModemOutput = false;
 }
 
 // --- Hooks filled in by the other subsystems -------------------------------------------------
@@ -679,12 +699,7 @@ void TMF::ClearModemOutputFlag()
 void TMF::Commands_Fill() {}
 void TMF::Commands_Update() {}
 void TMF::Commands_Exec(const QString &) {}
-void TMF::ControlsLoadMonitor() {}
 void TMF::ControlsLoadSettings(const QString &) {}
-void TMF::SetHEX(bool value)
-{
-    FHEX = value;
-}
 void TMF::UpdateBrowser() {}
 void TMF::UpdateWellcome()
 {
@@ -694,7 +709,6 @@ void TMF::UpdateWellcome()
     UpdateProLabel2->setText(Tr(QStringLiteral("_SoftVersion")) + QStringLiteral(": ") +
                              Process::BuildDate().toString(QStringLiteral("dd.MM.yyyy")));
 }
-void TMF::LogChange() {}
 void TMF::PasswordEditChange()
 {
     if (TPortInfo *device = Q())
@@ -706,3 +720,4 @@ void TMF::ShowSettingsAccess(bool haveSettings)
     T1ScrollBox->setVisible(haveSettings);
 }
 void TMF::RequestDeviceInfo(const TPortInfo &) {}
+void TMF::SettingsError(int, const QString &) {}

@@ -2,9 +2,11 @@
 
 #include "link/DeviceHost.h"
 #include "link/PortDiscovery.h"
+#include "protocol/DecoderHost.h"
 #include "protocol/MyTypes.h"
 #include "protocol/ReceiveState.h"
 #include "protocol/VersionType.h"
+#include "settings/ElementHost.h"
 #include "shell/Options.h"
 
 #include <QPointer>
@@ -15,6 +17,9 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QListView;
+class QPlainTextEdit;
+class TLogModel;
 class QSplitter;
 class QStackedWidget;
 class QTimer;
@@ -24,6 +29,7 @@ class TCommPortDriver;
 class TPortInfo;
 class TPortInfoList;
 class TSpeedButton;
+class TBaseClass;
 
 // The drag in progress on the caption bar or a border.
 enum TMoveStyle
@@ -37,7 +43,7 @@ enum TMoveStyle
 
 // The main window and controller: owns the process-wide state, builds every page, runs the
 // window timers, switches pages and shows the status hint through which everything reports.
-class TMF : public QWidget, public TDeviceHost
+class TMF : public QWidget, public TDeviceHost, public TDecoderHost, public TElementHost
 {
     Q_OBJECT
 
@@ -76,7 +82,7 @@ public:
     TPortInfoList *PortList = nullptr;
 
     // The current device, or nullptr.
-    TPortInfo *Q() const;
+    TPortInfo *Q() const override;
     QString Tr(const QString &key) const;
 
     // --- Device list ---------------------------------------------------------------------
@@ -96,6 +102,24 @@ public:
     void QReceiveData(TCommPortDriver *sender, const char *data, int size);
     void SetVersion(TVersionType version);
 
+    // --- Named value routing ------------------------------------------------------------
+    // The element named `name` under `parent`: a shallower one before a deeper one, an earlier
+    // child before a later one.
+    TBaseClass *VisualFind(const QWidget *parent, const QString &name) const;
+    TBaseClass *VisualFind(const QWidget *parent, qint32 number) const;
+    bool VisualSetValue(const QString &name, const Variant &value, const QString &alternate,
+                        QRgb color) override;
+    bool EnsureDisplayItem(const QString &ident, const QString &section,
+                           const QString &newCaption) override;
+    void SetItemCaption(const QString &ident, const QString &caption) override;
+    void SetItemUnits(const QString &ident, const QString &units) override;
+    bool ClearSensorResults() override;
+    void AddSensorResult(const QString &ident, const QString &caption) override;
+    // Every display item and setting editor under `control` loses its value.
+    void ClearControlsRecursive(QWidget *control);
+    void InfoPanelResize();
+    void SettingsError(int number, const QString &text) override;
+
     // --- Status hint ---------------------------------------------------------------------
     void MainHintShow(int kind, const QString &text) override;
     void MainHintHide();
@@ -109,7 +133,7 @@ public:
     QWidget *PageOnShow() const;
 
     void UpdateCaption() override;
-    bool SetValueOut(bool value);
+    bool SetValueOut(bool value) override;
     // Destroys every child of `panel`, last first.
     void ClearPanel(QWidget *panel);
     void CloseButtonClick();
@@ -119,6 +143,21 @@ public:
     void SetLanguageIndicator(qint64 position, qint64 count) override;
     void ButtonRUClick();
     void ButtonENClick();
+
+    // --- Data log and terminal ----------------------------------------------------------
+    void SetFollow(bool follow);
+    void SetShowEnter(bool showEnter);
+    void act_ClearExecute();
+    void act_SaveExecute();
+    // Writes the shown log as text; false with the system's message when it cannot.
+    bool SaveLogTo(const QString &path, QString *error) const;
+    QString ProposedLogName() const;
+    void btn_SendClick();
+    void btnShowEnterClick();
+    void InListViewDblClick();
+    void LogPanelResize();
+    // Applies a finished refresh of the list and the counters (LogChange schedules it).
+    void RefreshLog();
 
     // --- Chrome and theme ----------------------------------------------------------------
     void StyleApply();
@@ -228,6 +267,21 @@ public:
     // Data log page
     QSplitter *Splitter3 = nullptr;
     QWidget *SendPanel = nullptr;
+    QListView *InListView = nullptr;
+    TLogModel *LogModel = nullptr;
+    QPlainTextEdit *SendMemo = nullptr;
+    QToolButton *btn_Send = nullptr;
+    QToolButton *btnShowHEX = nullptr;
+    QToolButton *btnShowTEXT = nullptr;
+    QToolButton *btnShowEnter = nullptr;
+    QToolButton *btn_Clear = nullptr;
+    QToolButton *btn_Save = nullptr;
+    QLabel *InByteCountLabel = nullptr;
+    QLabel *OutByteCountLabel = nullptr;
+    QWidget *PanelL1 = nullptr;
+    QWidget *PanelL2 = nullptr;
+    QWidget *PanelL3 = nullptr;
+    bool FModemOutput = false;
     // Actions, each carrying its "Tag" property (-1: the caption stays, only the hint is set).
     QList<QAction *> ActionList;
     QAction *act_PageWellcome = nullptr;
@@ -274,7 +328,7 @@ private:
     };
     QList<PageEntry> m_pages;
     std::unique_ptr<TPortEnumerator> m_enumerator;
-    bool m_modemOutput = false;
+    QTimer *m_logRefresh = nullptr;
     int m_hopCounter = 0;
     bool m_painted = false;
 };

@@ -1,5 +1,6 @@
 // The window's form: every panel, button and label the controller works with, laid out once.
 #include "shell/FlatButtonStyle.h"
+#include "shell/FormHelpers.h"
 #include "shell/Icons.h"
 #include "shell/MainWindow.h"
 #include "shell/Process.h"
@@ -11,62 +12,12 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QPlainTextEdit>
 #include <QScrollArea>
-#include <QSplitter>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QUrl>
 
-namespace {
-
-QWidget *panel(const QString &name, QWidget *parent)
-{
-    auto *widget = new QWidget(parent);
-    widget->setObjectName(name);
-    widget->setAutoFillBackground(true);
-    return widget;
-}
-
-QWidget *fixedWidth(QWidget *widget, int width)
-{
-    widget->setFixedWidth(width);
-    return widget;
-}
-
-QWidget *fixedHeight(QWidget *widget, int height)
-{
-    widget->setFixedHeight(height);
-    return widget;
-}
-
-QLabel *label(const QString &name, QWidget *parent, const QString &text = QString())
-{
-    auto *result = new QLabel(text, parent);
-    result->setObjectName(name);
-    return result;
-}
-
-QToolButton *flatButton(const QString &name, QWidget *parent, QSize size = QSize())
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    if (size.isValid())
-        button->setFixedSize(size);
-    return button;
-}
-
-QBoxLayout *bare(QBoxLayout *layout, int margin = 0)
-{
-    layout->setContentsMargins(margin, margin, margin, margin);
-    layout->setSpacing(0);
-    return layout;
-}
-
-} // namespace
+using namespace Form;
 
 void TMF::CreateForm()
 {
@@ -328,6 +279,7 @@ void TMF::CreateMonitoringPage()
     PanelS3 = panel(QStringLiteral("PanelS3"), InfoPanel);
     PanelS4 = panel(QStringLiteral("PanelS4"), InfoPanel);
     InfoPanel->installEventFilter(this);
+    WellcomePanel->installEventFilter(this);
 }
 
 void TMF::CreateSettingsPage()
@@ -403,36 +355,6 @@ void TMF::CreateSettingsPage()
     rightLayout->addWidget(T1ScrollBox);
     rightLayout->addWidget(LockedPanel);
     layout->addWidget(right, 2);
-}
-
-void TMF::CreateLogPage()
-{
-    LogPanel = panel(QStringLiteral("LogPanel"), this);
-    LogPanel->setAutoFillBackground(false);
-    auto *layout = bare(new QVBoxLayout(LogPanel));
-    auto *toolbar = fixedHeight(panel(QStringLiteral("Panel4"), LogPanel), 32);
-    auto *tools = bare(new QHBoxLayout(toolbar), 4);
-    btnPlay = flatButton(QStringLiteral("btnPlay"), toolbar, QSize(28, 24));
-    btnPause = flatButton(QStringLiteral("btnPause"), toolbar, QSize(28, 24));
-    tools->addWidget(btnPlay);
-    tools->addWidget(btnPause);
-    tools->addStretch(1);
-    layout->addWidget(toolbar);
-
-    Splitter3 = new QSplitter(Qt::Vertical, LogPanel);
-    Splitter3->setObjectName(QStringLiteral("Splitter3"));
-    Splitter3->setChildrenCollapsible(false);
-    auto *list = new QListView(Splitter3);
-    list->setObjectName(QStringLiteral("InListView"));
-    SendPanel = panel(QStringLiteral("SendPanel"), Splitter3);
-    SendPanel->setMinimumHeight(60);
-    SendPanel->setMaximumHeight(300);
-    auto *send = bare(new QHBoxLayout(SendPanel), 4);
-    auto *memo = new QPlainTextEdit(SendPanel);
-    memo->setObjectName(QStringLiteral("SendMemo"));
-    send->addWidget(memo, 1);
-    Splitter3->setSizes({400, 80});
-    layout->addWidget(Splitter3, 1);
 }
 
 void TMF::CreateFuelPage()
