@@ -11,12 +11,13 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
-#include <QListView>
+#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStringEncoder>
+#include <QTableView>
 #include <QTimer>
 
 using namespace Form;
@@ -85,18 +86,28 @@ void TMF::CreateLogPage()
     Splitter3 = new QSplitter(Qt::Vertical, LogPanel);
     Splitter3->setObjectName(QStringLiteral("Splitter3"));
     Splitter3->setChildrenCollapsible(false);
-    InListView = new QListView(Splitter3);
+    // One column, no headers, fixed row height: the view keeps nothing per row, so millions of
+    // records cost only their count.
+    InListView = new QTableView(Splitter3);
     InListView->setObjectName(QStringLiteral("InListView"));
-    InListView->setUniformItemSizes(true);
+    InListView->horizontalHeader()->hide();
+    InListView->verticalHeader()->hide();
+    InListView->horizontalHeader()->setStretchLastSection(true);
+    InListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    InListView->verticalHeader()->setDefaultSectionSize(
+        TLogDelegate::RowHeight(InListView->font()));
+    InListView->setShowGrid(false);
+    InListView->setWordWrap(false);
     InListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     InListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    InListView->setSelectionBehavior(QAbstractItemView::SelectRows);
     InListView->setFrameShape(QFrame::NoFrame);
     InListView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LogModel = new TLogModel(FReceive, this);
     InListView->setModel(LogModel);
     InListView->setItemDelegate(new TLogDelegate(InListView));
-    connect(InListView, &QListView::clicked, this, [this] { SetFollow(false); });
-    connect(InListView, &QListView::doubleClicked, this, &TMF::InListViewDblClick);
+    connect(InListView, &QTableView::clicked, this, [this] { SetFollow(false); });
+    connect(InListView, &QTableView::doubleClicked, this, &TMF::InListViewDblClick);
 
     // The terminal: between 60 and 300 pixels high.
     SendPanel = panel(QStringLiteral("SendPanel"), Splitter3);
@@ -180,6 +191,7 @@ void TMF::SetHEX(bool value)
     accent(btnShowHEX, value);
     accent(btnShowTEXT, !value);
     LogModel->SetTextMode(FHEX, FShowEnter);
+    InListView->viewport()->update();
 }
 
 void TMF::SetShowEnter(bool showEnter)
@@ -191,6 +203,7 @@ void TMF::SetShowEnter(bool showEnter)
     btnShowEnter->setPalette(pal);
     FShowEnter = showEnter;
     LogModel->SetTextMode(FHEX, FShowEnter);
+    InListView->viewport()->update();
 }
 
 void TMF::act_ClearExecute()

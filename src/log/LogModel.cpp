@@ -33,10 +33,9 @@ void TLogModel::SetRowCount(int count)
 
 void TLogModel::SetTextMode(bool hex, bool showEnter)
 {
+    // Rows are built when drawn: the view only needs to repaint.
     m_hex = hex;
     m_showEnter = showEnter;
-    if (m_rows > 0)
-        Q_EMIT dataChanged(index(0), index(m_rows - 1));
 }
 
 QVariant TLogModel::data(const QModelIndex &index, int role) const
@@ -91,9 +90,13 @@ void TLogDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     painter->restore();
 }
 
+int TLogDelegate::RowHeight(QFont font)
+{
+    font.setPointSize(11);
+    return QFontMetrics(font).height() + 2;
+}
+
 QSize TLogDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
 {
-    QFont font = option.font;
-    font.setPointSize(11);
-    return QSize(100, QFontMetrics(font).height() + 2);
+    return QSize(100, RowHeight(option.font));
 }

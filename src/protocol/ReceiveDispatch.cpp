@@ -5,7 +5,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Trace.h"
 
-#include <QListView>
+#include <QTableView>
 
 void TMF::QWaitData(TCommPortDriver *sender, const char *data, int size)
 {

@@ -293,8 +293,8 @@ void TMF::RetranslateComponents(QWidget *root)
         const qsizetype underscore = name.indexOf(u'_');
         if (widget->metaObject() == &QLabel::staticMetaObject && underscore >= 0)
             static_cast<QLabel *>(widget)->setText(Tr(name.mid(underscore + 1)));
-        else if (widget->metaObject() == &TSpeedButton::staticMetaObject && underscore >= 0)
-            static_cast<TSpeedButton *>(widget)->setText(Tr(name.mid(underscore + 1)));
+        else if (qobject_cast<QToolButton *>(widget) && underscore >= 0)
+            static_cast<QToolButton *>(widget)->setText(Tr(name.mid(underscore + 1)));
         else
             RetranslateComponents(widget);
     }

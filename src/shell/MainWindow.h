@@ -17,7 +17,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QTableView;
 class QPlainTextEdit;
 class TLogModel;
 class QSplitter;
@@ -267,7 +267,7 @@ public:
     // Data log page
     QSplitter *Splitter3 = nullptr;
     QWidget *SendPanel = nullptr;
-    QListView *InListView = nullptr;
+    QTableView *InListView = nullptr;
     TLogModel *LogModel = nullptr;
     QPlainTextEdit *SendMemo = nullptr;
     QToolButton *btn_Send = nullptr;

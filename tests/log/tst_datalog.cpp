@@ -4,8 +4,8 @@
 #include "shell/Process.h"
 
 #include <QLabel>
-#include <QListView>
 #include <QPlainTextEdit>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
