@@ -1,5 +1,6 @@
 #include "protocol/version1/Version1.h"
 
+#include "protocol/PacketAssembly.h"
 #include "protocol/version1/Version1Record.h"
 
 TVersion1::TVersion1(TReceiveState &receive, TDecoderHost &host)
@@ -36,17 +37,9 @@ void TVersion1::AssembleVersion1(qint64 rawIndex)
     if (rawIndex < 0 || rawIndex >= m_receive.RawChunks.size())
         return;
     const TPacket chunk = m_receive.RawChunks[rawIndex];
-    const qint64 chunkEnd = chunk.Position + chunk.Size;
     TPacketArray &packets = m_receive.Version1Packets;
-    if (packets.isEmpty() || packets.constLast().State != TPacket::Open) {
-        const bool sent = chunk.State == TPacket::Sent;
-        packets.append(
-            {chunk.Time, chunk.Position, chunk.Size, sent ? TPacket::Sent : TPacket::Open});
-        if (sent)
-            return;
-    } else {
-        packets.last().Size = chunkEnd - packets.constLast().Position;
-    }
+    if (!BeginChunk(packets, chunk))
+        return;
     for (;;) {
         const TPacket last = packets.constLast();
         const qint64 marker = Find('>', last.Position, last.Size);
@@ -54,17 +47,15 @@ void TVersion1::AssembleVersion1(qint64 rawIndex)
             return;
         if (marker == last.Position) {
             const qint64 lineEnd = FindLineEnd(last.Position, last.Size);
-            if (lineEnd < 0 || !CompleteLine(lineEnd, chunkEnd, chunk))
+            if (lineEnd < 0 || !CompleteLine(lineEnd, chunk))
                 return;
         } else {
-            // The text before the marker is an entry of its own.
-            packets.last().Size = marker - last.Position;
-            packets.append({chunk.Time, marker, chunkEnd - marker, TPacket::Open});
+            SplitLastEntry(packets, chunk, marker); // the text before it is an entry of its own
         }
     }
 }
 
-bool TVersion1::CompleteLine(qint64 lineEnd, qint64 chunkEnd, const TPacket &chunk)
+bool TVersion1::CompleteLine(qint64 lineEnd, const TPacket &chunk)
 {
     TPacketArray &packets = m_receive.Version1Packets;
     const qsizetype a = packets.size() - 1;
@@ -87,9 +78,9 @@ bool TVersion1::CompleteLine(qint64 lineEnd, qint64 chunkEnd, const TPacket &chu
     } else {
         line.State = TPacket::Open;
     }
-    if (lineEnd + 2 == chunkEnd)
+    if (lineEnd + 2 == chunk.Position + chunk.Size)
         return false;
-    packets.append({chunk.Time, lineEnd + 2, chunkEnd - (lineEnd + 2), TPacket::Open});
+    AppendChunkRest(packets, chunk, lineEnd + 2);
     return true;
 }
 

@@ -39,9 +39,9 @@ public:
     quint32 TypeQueryThreshold = 10;
 
 private:
-    // Completes the line at the start of the last entry, which ends at `lineEnd`; false when
-    // the chunk that ends at `chunkEnd` is used up.
-    bool CompleteLine(qint64 lineEnd, qint64 chunkEnd, const TPacket &chunk);
+    // Completes the line at the start of the last entry, which ends at `lineEnd`, and decodes it;
+    // false when that used up `chunk`.
+    bool CompleteLine(qint64 lineEnd, const TPacket &chunk);
     qint64 Find(char sign, qint64 from, qint64 size) const;
     qint64 FindLineEnd(qint64 from, qint64 size) const;
 
