@@ -33,11 +33,24 @@ QString UptimeText(quint32 seconds)
 
 QString DeviceTimeText(quint32 unixSeconds)
 {
-    const QDate date = QDate(1970, 1, 1).addDays(unixSeconds / 86400);
+    // Device clocks are reported every second or so. The system locale looks its formats up on
+    // every request and the date changes once a day, so the time format and the text of the
+    // last date are kept until the default locale changes (GUI thread only).
+    static QLocale locale;
+    static QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    static qint64 day = -1;
+    static QString dateText;
+    if (locale != QLocale()) {
+        locale = QLocale();
+        timeFormat = locale.timeFormat(QLocale::ShortFormat);
+        day = -1;
+    }
+    if (unixSeconds / 86400 != day) {
+        day = unixSeconds / 86400;
+        dateText = locale.toString(QDate(1970, 1, 1).addDays(day), QLocale::ShortFormat);
+    }
     const QTime time = QTime::fromMSecsSinceStartOfDay(int(unixSeconds % 86400) * 1000);
-    const QLocale locale;
-    return locale.toString(date, QLocale::ShortFormat) + u' ' +
-           locale.toString(time, QLocale::ShortFormat);
+    return dateText + u' ' + locale.toString(time, timeFormat);
 }
 
 QString FixedText(double value, int decimals)

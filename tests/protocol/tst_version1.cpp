@@ -308,6 +308,9 @@ void TestVersion1::records_data()
 
     QTest::newRow("PB") << QByteArray("PB=12345;4012") << none << 2
                         << QStringList{"_ExternalVoltage=12.34", "_BatteryVoltage=4.01"};
+    QTest::newRow("PB, not a 32-bit number and negative")
+        << QByteArray("PB=99999999999;-4012") << none << 2
+        << QStringList{"_ExternalVoltage=0", "_BatteryVoltage=-4.01"};
     QTest::newRow("ML") << QByteArray("ML=17;250;01") << none << 2
                         << QStringList{"_ModemSignal=" + Bar(17) + " {17}", "_ModemOperator=MTS"};
     QTest::newRow("ML no network")

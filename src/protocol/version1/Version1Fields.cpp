@@ -1,8 +1,31 @@
 #include "protocol/version1/Version1Fields.h"
 
+#include <string_view>
+
+namespace {
+
+// A plain scan: values are short, and this runs for every line received.
+qsizetype IndexOf(QStringView text, char16_t c, qsizetype from = 0)
+{
+    const std::u16string_view chars(text.utf16(), text.size());
+    const size_t found = chars.find(c, from);
+    return found == std::u16string_view::npos ? -1 : qsizetype(found);
+}
+
+qsizetype FindLineEnd(QStringView text)
+{
+    for (qsizetype cr = IndexOf(text, u'\r'); cr >= 0; cr = IndexOf(text, u'\r', cr + 1)) {
+        if (cr + 1 < text.size() && text[cr + 1] == u'\n')
+            return cr;
+    }
+    return -1;
+}
+
+} // namespace
+
 TVersion1Fields::TVersion1Fields(QStringView value)
 {
-    const qsizetype lineEnd = value.indexOf(u"\r\n");
+    const qsizetype lineEnd = FindLineEnd(value);
     if (lineEnd < 0) {
         m_whole = value;
     } else if (lineEnd + 2 == value.size()) {
@@ -11,7 +34,7 @@ TVersion1Fields::TVersion1Fields(QStringView value)
         m_joined = value.left(lineEnd) + value.mid(lineEnd + 2);
         m_whole = m_joined;
     }
-    const qsizetype zero = m_whole.indexOf(u'\0');
+    const qsizetype zero = IndexOf(m_whole, u'\0');
     if (zero >= 0)
         m_whole = m_whole.left(zero);
     Split();
@@ -30,7 +53,7 @@ void TVersion1Fields::Split()
         if (m_whole[begin] == u'"') {
             separator = TakeQuoted(begin);
         } else {
-            separator = m_whole.indexOf(u';', begin);
+            separator = IndexOf(m_whole, u';', begin);
             const qsizetype end = separator < 0 ? m_whole.size() : separator;
             m_fields.append(m_whole.mid(begin, end - begin));
         }
@@ -59,7 +82,7 @@ qsizetype TVersion1Fields::TakeQuoted(qsizetype begin)
         }
     }
     const bool closed = i < m_whole.size();
-    const qsizetype separator = closed ? m_whole.indexOf(u';', i + 1) : -1;
+    const qsizetype separator = closed ? IndexOf(m_whole, u';', i + 1) : -1;
     const QStringView trailing =
         closed ? m_whole.mid(i + 1, (separator < 0 ? m_whole.size() : separator) - i - 1)
                : QStringView();

@@ -21,8 +21,18 @@ Variant TVersion1Record::Text(int index) const
 
 qint32 TVersion1Record::Integer(int index) const
 {
+    const QStringView field = Field(index);
+    // Most fields are short runs of digits; anything else goes the general way.
+    const bool negative = !field.isEmpty() && field[0] == u'-';
+    const QStringView digits = field.mid(negative ? 1 : 0);
+    if (!digits.isEmpty() && digits.size() <= 9 && IsDigits(digits)) {
+        qint32 value = 0;
+        for (QChar c : digits)
+            value = value * 10 + (c.unicode() - u'0');
+        return negative ? -value : value;
+    }
     bool ok = false;
-    const qint32 value = Field(index).toInt(&ok);
+    const qint32 value = field.toInt(&ok);
     return ok ? value : 0;
 }
 

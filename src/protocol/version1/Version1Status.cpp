@@ -5,6 +5,8 @@
 #include "protocol/version1/Version1.h"
 #include "protocol/version1/Version1Record.h"
 
+#include <iterator>
+
 namespace {
 
 bool Bit(quint32 word, int bit)
@@ -87,35 +89,46 @@ bool DecodeDS(const TVersion1Record &r)
 // The DS2 word's 2-bit connection state of a server, shown with the server's name.
 void SendServerState(const TVersion1Record &r, quint32 state, int server)
 {
-    static const char16_t *const keys[] = {u"MS_", u"MS5", u"MS6", u"MS8"};
-    r.Send(QStringLiteral("_Server") + QString::number(server),
-           r.Tr(QString::fromUtf16(keys[state])), state == 0 ? ElementGrey : ElementGreen,
+    static const QString idents[] = {QStringLiteral("_Server0"), QStringLiteral("_Server1"),
+                                     QStringLiteral("_Server2"), QStringLiteral("_Server3"),
+                                     QStringLiteral("_Server4")};
+    static const QString keys[] = {QStringLiteral("MS_"), QStringLiteral("MS5"),
+                                   QStringLiteral("MS6"), QStringLiteral("MS8")};
+    r.Send(idents[server], r.Tr(keys[state]), state == 0 ? ElementGrey : ElementGreen,
            r.Decoder().ServerName(server));
 }
+
+// Translation keys of the DS2 fields by value.
+const QString OnOff[] = {QStringLiteral("DS2_1_0"), QStringLiteral("DS2_1_1"),
+                         QStringLiteral("DS2_1_2"), QStringLiteral("DS2_1_3")};
+const QString ModemStates[] = {QStringLiteral("DS2_1_0"), QStringLiteral("DS2_1_1"),
+                               QStringLiteral("DS2_2_2"), QStringLiteral("DS2_2_3"),
+                               QStringLiteral("DS2_2_4")};
+const QString SimStates[] = {QStringLiteral("DS2_4_0"), QStringLiteral("DS2_4_1"),
+                             QStringLiteral("DS2_4_2"), QStringLiteral("DS2_4_3"),
+                             QStringLiteral("DS2_4_4"), QStringLiteral("DS2_4_5"),
+                             QStringLiteral("DS2_4_6"), QStringLiteral("DS2_4_7")};
+const QString Readings[] = {QStringLiteral("TM2"), QStringLiteral("TM0"), QStringLiteral("Error"),
+                            QStringLiteral("ErrorTest")};
 
 bool DecodeDS2(const TVersion1Record &r)
 {
     const quint32 w = quint32(r.Integer(0));
-    const auto key = [&r](const char *prefix, quint32 value) {
-        return r.Tr(QLatin1String(prefix) + QString::number(value));
-    };
 
     const quint32 navigation = BitField(w, 0, 2);
-    r.Send(QStringLiteral("_NavigationStatus"), key("DS2_1_", navigation),
+    r.Send(QStringLiteral("_NavigationStatus"), r.Tr(OnOff[navigation]),
            navigation == 2 ? ElementRed : ElementGreen);
 
     const quint32 modem = BitField(w, 2, 3);
-    if (modem <= 1)
-        r.Send(QStringLiteral("_ModemStatus"), key("DS2_1_", modem));
-    else if (modem <= 4)
-        r.Send(QStringLiteral("_ModemStatus"), key("DS2_2_", modem));
+    if (modem < std::size(ModemStates))
+        r.Send(QStringLiteral("_ModemStatus"), r.Tr(ModemStates[modem]));
 
     // Bit 5 marks the second SIM card as the active one: the active card is green.
     const bool secondActive = Bit(w, 5);
     const quint32 sim = BitField(w, 6, 3);
-    r.Send(QStringLiteral("_ModemSIM"), key("DS2_4_", sim),
+    r.Send(QStringLiteral("_ModemSIM"), r.Tr(SimStates[sim]),
            sim == 0 ? ElementRed : (secondActive ? ElementGrey : ElementGreen));
-    r.Send(QStringLiteral("_ModemSIM2"), key("DS2_4_", BitField(w, 9, 3)),
+    r.Send(QStringLiteral("_ModemSIM2"), r.Tr(SimStates[BitField(w, 9, 3)]),
            secondActive ? ElementGreen : ElementGrey);
 
     // Servers 0 to 3 in bits 12-13 to 18-19; server 4 takes the free pair 22-23.
@@ -123,15 +136,14 @@ bool DecodeDS2(const TVersion1Record &r)
         SendServerState(r, BitField(w, 12 + 2 * server, 2), server);
     SendServerState(r, BitField(w, 22, 2), 4);
 
-    static const char16_t *const readings[] = {u"TM2", u"TM0", u"Error", u"ErrorTest"};
     const quint32 movement = BitField(w, 20, 2);
-    r.Send(QStringLiteral("_ModuleReadings"), r.Tr(QString::fromUtf16(readings[movement])),
+    r.Send(QStringLiteral("_ModuleReadings"), r.Tr(Readings[movement]),
            movement >= 2 ? ElementRed : ElementGreen);
 
     if (Bit(w, 25))
-        r.Send(QStringLiteral("_Bluetooth"), key("DS2_1_", 1));
+        r.Send(QStringLiteral("_Bluetooth"), r.Tr(OnOff[1]));
     else
-        r.Send(QStringLiteral("_Bluetooth"), key("DS2_1_", 0), ElementGrey);
+        r.Send(QStringLiteral("_Bluetooth"), r.Tr(OnOff[0]), ElementGrey);
     return true;
 }
 
