@@ -1,5 +1,7 @@
 #include "i18n/Dictionary.h"
 
+#include <QVarLengthArray>
+
 TModuleTranslations ModuleTranslations;
 
 QString foldAsciiCase(QStringView text)
@@ -15,22 +17,48 @@ QString foldAsciiCase(QStringView text)
 
 namespace {
 
-int lookupRow(const QHash<QString, int> &index, QStringView key)
+// A key folded to lower case without allocating: lookups run for every status text shown.
+class TFoldedKey
 {
-    if (key.isEmpty())
-        return -1;
-    return index.value(foldAsciiCase(key), -1);
-}
+public:
+    explicit TFoldedKey(QStringView key)
+        : m_chars(key.size())
+    {
+        for (qsizetype i = 0; i < key.size(); ++i) {
+            const char16_t u = key[i].unicode();
+            m_chars[i] = (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+        }
+    }
+    QStringView View() const { return QStringView(m_chars.constData(), m_chars.size()); }
 
-const QHash<QString, int> &translationIndex()
+private:
+    QVarLengthArray<char16_t, 64> m_chars;
+};
+
+// The fixed dictionary with its texts ready to hand out.
+struct TFixedDictionary
 {
-    static const QHash<QString, int> index = [] {
-        QHash<QString, int> result;
+    QStringList FoldedKeys; // the keys the index views
+    QHash<QStringView, int> Index;
+    QStringList Ru;
+    QStringList En;
+};
+
+const TFixedDictionary &fixedDictionary()
+{
+    static const TFixedDictionary dictionary = [] {
+        TFixedDictionary result;
+        for (const TTranslation &row : TranslationTable) {
+            result.FoldedKeys.append(foldAsciiCase(QStringView(row.Key)));
+            result.Ru.append(QString::fromUtf16(row.Ru));
+            result.En.append(QString::fromUtf16(row.En));
+        }
+        // From the end, so that the first of two equal keys wins.
         for (int i = TranslationTableSize - 1; i >= 0; --i)
-            result.insert(foldAsciiCase(QStringView(TranslationTable[i].Key)), i);
+            result.Index.insert(result.FoldedKeys[i], i);
         return result;
     }();
-    return index;
+    return dictionary;
 }
 
 template <int N>
@@ -48,10 +76,11 @@ QString codeName(const TCodeName (&table)[N], const QString &code)
 
 QString fixedText(int language, QStringView key)
 {
-    const int row = lookupRow(translationIndex(), key);
+    const TFixedDictionary &dictionary = fixedDictionary();
+    const int row = key.isEmpty() ? -1 : dictionary.Index.value(TFoldedKey(key).View(), -1);
     if (row < 0)
         return key.toString();
-    return QString::fromUtf16(language == 0 ? TranslationTable[row].Ru : TranslationTable[row].En);
+    return language == 0 ? dictionary.Ru[row] : dictionary.En[row];
 }
 
 } // namespace
@@ -60,9 +89,12 @@ void TModuleTranslations::setRows(QList<TModuleTranslation> rows)
 {
     m_rows = std::move(rows);
     m_index.clear();
+    m_foldedKeys.clear();
+    for (const TModuleTranslation &row : m_rows)
+        m_foldedKeys.append(foldAsciiCase(row.Key));
     for (qsizetype i = m_rows.size() - 1; i >= 0; --i) {
         if (!m_rows[i].Key.isEmpty())
-            m_index.insert(foldAsciiCase(m_rows[i].Key), i);
+            m_index.insert(m_foldedKeys[i], i);
     }
 }
 
@@ -70,7 +102,7 @@ const TModuleTranslation *TModuleTranslations::find(QStringView key) const
 {
     if (key.isEmpty() || m_index.isEmpty())
         return nullptr;
-    const auto it = m_index.constFind(foldAsciiCase(key));
+    const auto it = m_index.constFind(TFoldedKey(key).View());
     return it == m_index.cend() ? nullptr : &m_rows[*it];
 }
 

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // A row of the fixed dictionary.
 struct TTranslation
@@ -45,7 +46,8 @@ public:
 
 private:
     QList<TModuleTranslation> m_rows;
-    QHash<QString, qsizetype> m_index;
+    QStringList m_foldedKeys;              // the keys the index views
+    QHash<QStringView, qsizetype> m_index; // by key folded to lower case
 };
 
 extern TModuleTranslations ModuleTranslations;

@@ -162,9 +162,10 @@ int EaseStep(int from, int to, int steps, int pauseMs, int step)
 
 QString SignalBar(int first, int last, int limit)
 {
-    QString bar;
-    for (int i = first; i <= last; ++i)
-        bar.append(i < limit ? u'|' : u'.');
+    const qint64 length = qMax<qint64>(0, qint64(last) - first + 1);
+    const qint64 filled = qBound<qint64>(0, qint64(limit) - first, length);
+    QString bar(length, u'.');
+    std::fill_n(bar.data(), filled, u'|');
     return bar;
 }
 

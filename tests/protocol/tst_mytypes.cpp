@@ -130,6 +130,7 @@ void TestMyTypes::signalBar()
     QCOMPARE(SignalBar(0, 31, 5), QString(5, u'|') + QString(27, u'.'));
     QCOMPARE(SignalBar(3, 2, 5), QString());
     QCOMPARE(SignalBar(0, 3, 0), QStringLiteral("...."));
+    QCOMPARE(SignalBar(0, 3, 9), QStringLiteral("||||"));
 }
 
 void TestMyTypes::easeStep()
