@@ -1,13 +1,11 @@
 // The data log with two million records: open it, scroll to the end and repaint.
 #include "log/LogModel.h"
-#include "shell/MainWindow.h"
-#include "shell/Process.h"
+#include "BenchWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -26,20 +24,14 @@ double timed(const std::function<void()> &step)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTemporaryDir dataDir;
-    Process::InitDataFolder(dataDir.path());
-    TOptions options;
-    options.NoScan = true;
-    TMF window(options);
-    window.resize(1200, 800);
-    window.show();
-    window.act_PageLogExecute();
-    window.SetFollow(false);
+    BenchWindow window;
+    window->act_PageLogExecute();
+    window->SetFollow(false);
     QCoreApplication::processEvents();
 
     const int records = 2000000;
     const QByteArray line = ">GS=9;0;153;11;274\r\n";
-    TReceiveState &state = window.FReceive;
+    TReceiveState &state = window->FReceive;
     state.RawChunks.reserve(records);
     for (int i = 0; i < records; ++i) {
         state.RawChunks.append({DateTimeNow(), state.Buffer.Size(), line.size(),
@@ -48,27 +40,27 @@ int main(int argc, char *argv[])
     }
 
     const double open = timed([&] {
-        window.SetFollow(true);
+        window->SetFollow(true);
         QCoreApplication::processEvents();
     });
     const double toEnd = timed([&] {
-        window.InListView->scrollToBottom();
-        window.InListView->viewport()->repaint();
+        window->InListView->scrollToBottom();
+        window->InListView->viewport()->repaint();
     });
     const double toMiddle = timed([&] {
-        window.InListView->verticalScrollBar()->setValue(
-            window.InListView->verticalScrollBar()->maximum() / 2);
-        window.InListView->viewport()->repaint();
+        window->InListView->verticalScrollBar()->setValue(
+            window->InListView->verticalScrollBar()->maximum() / 2);
+        window->InListView->viewport()->repaint();
     });
-    const double repaint = timed([&] { window.InListView->viewport()->repaint(); });
+    const double repaint = timed([&] { window->InListView->viewport()->repaint(); });
     const double hex = timed([&] {
-        window.SetHEX(true);
-        window.InListView->viewport()->repaint();
+        window->SetHEX(true);
+        window->InListView->viewport()->repaint();
     });
     std::printf("data log, %d records: open %.1f ms, scroll to end %.1f ms, scroll to middle "
                 "%.1f ms, repaint %.1f ms, switch to hex %.1f ms; %zu bytes per record, "
                 "%d rows in the model\n",
                 records, open, toEnd, toMiddle, repaint, hex, sizeof(TPacket),
-                window.LogModel->rowCount());
+                window->LogModel->rowCount());
     return 0;
 }

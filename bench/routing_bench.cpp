@@ -1,12 +1,10 @@
 // Values routed per second into the full monitoring page, as the decoders route them.
 #include "settings/Elements.h"
-#include "shell/MainWindow.h"
-#include "shell/Process.h"
+#include "BenchWindow.h"
 #include "shell/Theme.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,21 +12,15 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTemporaryDir dataDir;
-    Process::InitDataFolder(dataDir.path());
-    TOptions options;
-    options.NoScan = true;
-    TMF window(options);
-    window.resize(1200, 800);
-    window.show();
-    window.act_PageLogExecute();
-    window.FVersion = vtVersion1;
+    BenchWindow window;
+    window->act_PageLogExecute();
+    window->FVersion = vtVersion1;
     Process::DeviceSeen = true;
-    window.act_PageInfoExecute();
+    window->act_PageInfoExecute();
     QCoreApplication::processEvents();
 
     QStringList idents;
-    for (TBaseClass *element : window.findChildren<TBaseClass *>()) {
+    for (TBaseClass *element : window->findChildren<TBaseClass *>()) {
         if (element->Kind() == TElementKind::Item)
             idents.append(element->FIdent);
     }
@@ -42,7 +34,7 @@ int main(int argc, char *argv[])
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < count; ++i)
-            window.VisualSetValue(idents[i % idents.size()], values[(i / 7) % values.size()],
+            window->VisualSetValue(idents[i % idents.size()], values[(i / 7) % values.size()],
                                   QString(), ElementGreen);
         QCoreApplication::processEvents(); // the page catches up and repaints
         rates.append(count / (clock.nsecsElapsed() / 1e9));

@@ -58,6 +58,16 @@ void TPortInfo::NoticeTypeChange(const QString &before)
         m_host->MainHintShow(0, Translate(m_host->Language(), QStringLiteral("mes_firmwareold")));
 }
 
+void TPortInfo::TraceIdentity() const
+{
+    Trace::write({{QStringLiteral("t"), QStringLiteral("device")},
+                  {QStringLiteral("port"), FPortName},
+                  {QStringLiteral("name"), FDeviceName},
+                  {QStringLiteral("type"), FDeviceVer},
+                  {QStringLiteral("soft"), FDeviceSOFT},
+                  {QStringLiteral("imei"), FDeviceIMEI}});
+}
+
 void TPortInfo::SetDeviceName(const QString &value)
 {
     const bool differs = value != FDeviceName;
@@ -75,6 +85,7 @@ void TPortInfo::SetDeviceName(const QString &value)
     Repaint();
     NoticeTypeChange(before);
     if (differs) {
+        TraceIdentity();
         m_host->RequestDeviceInfo(*this);
         m_host->UpdateCaption();
     }
@@ -90,6 +101,7 @@ void TPortInfo::SetDeviceVer(const QString &value)
     Repaint();
     NoticeTypeChange(before);
     if (differs) {
+        TraceIdentity();
         m_host->ControlsLoadSettings(value);
         m_host->Commands_Update();
         m_host->RequestDeviceInfo(*this);
@@ -101,16 +113,20 @@ void TPortInfo::SetDeviceIMEI(const QString &value)
     FWaitInfo = false;
     const bool differs = value != FDeviceIMEI;
     FDeviceIMEI = value;
-    if (differs)
+    if (differs) {
+        TraceIdentity();
         m_host->RequestDeviceInfo(*this);
+    }
 }
 
 void TPortInfo::SetDeviceSOFT(const QString &value)
 {
     const bool differs = value != FDeviceSOFT;
     FDeviceSOFT = value;
-    if (differs)
+    if (differs) {
+        TraceIdentity();
         m_host->RequestDeviceInfo(*this);
+    }
 }
 
 void TPortInfo::SetDevicePID_VID(const QString &value)

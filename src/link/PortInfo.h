@@ -101,6 +101,8 @@ public:
     void InnerSend();
 
 private:
+    // Reports the identity to the trace stream whenever a part of it changes.
+    void TraceIdentity() const;
     // Shows the firmware notice when the effective type has just become "1".
     void NoticeTypeChange(const QString &before);
 

@@ -532,31 +532,27 @@ void TControlClass::Relayout()
     }
 }
 
-TStringClass::TStringClass(QWidget *parent)
+TEditBoxClass::TEditBoxClass(QWidget *parent)
     : TControlClass(parent)
 {
     auto *edit = new QLineEdit(this);
-    connect(edit, &QLineEdit::textChanged, this, &TStringClass::Validate);
+    // Validation runs also when a value arrives from outside, as for a typed one.
+    connect(edit, &QLineEdit::textChanged, this, [this] { Validate(); });
     AttachEditor(edit);
 }
 
-QLineEdit *TStringClass::Edit() const
+QLineEdit *TEditBoxClass::Edit() const
 {
     return static_cast<QLineEdit *>(FControl);
 }
 
-void TStringClass::SetValue(const Variant &value)
+void TEditBoxClass::SetValue(const Variant &value)
 {
     TControlClass::SetValue(value);
     Edit()->setText(value.toString());
 }
 
-Variant TStringClass::GetValue()
-{
-    return Edit()->text();
-}
-
-void TStringClass::SetSetting(qint32 number)
+void TEditBoxClass::SetSetting(qint32 number)
 {
     TControlClass::SetSetting(number);
     if (number != 0)
@@ -564,6 +560,11 @@ void TStringClass::SetSetting(qint32 number)
     Edit()->setReadOnly(true);
     Edit()->setAlignment(Qt::AlignCenter);
     Edit()->setFrame(false);
+}
+
+Variant TStringClass::GetValue()
+{
+    return Edit()->text();
 }
 
 void TStringClass::Validate()
@@ -584,41 +585,12 @@ void TStringClass::Validate()
         Host->SettingsError(FSetting, error);
 }
 
-TIntegerClass::TIntegerClass(QWidget *parent)
-    : TControlClass(parent)
-{
-    auto *edit = new QLineEdit(this);
-    connect(edit, &QLineEdit::textChanged, this, &TIntegerClass::Validate);
-    AttachEditor(edit);
-}
-
-QLineEdit *TIntegerClass::Edit() const
-{
-    return static_cast<QLineEdit *>(FControl);
-}
-
-void TIntegerClass::SetValue(const Variant &value)
-{
-    TControlClass::SetValue(value);
-    Edit()->setText(value.toString());
-}
-
 Variant TIntegerClass::GetValue()
 {
     bool ok = false;
     const qint64 number = Edit()->text().toLongLong(&ok);
     FValue = Variant(ok ? number : qint64(0));
     return FValue;
-}
-
-void TIntegerClass::SetSetting(qint32 number)
-{
-    TControlClass::SetSetting(number);
-    if (number != 0)
-        return;
-    Edit()->setReadOnly(true);
-    Edit()->setAlignment(Qt::AlignCenter);
-    Edit()->setFrame(false);
 }
 
 void TIntegerClass::Validate()

@@ -213,41 +213,51 @@ protected:
     virtual bool CaptionAlwaysShown() const { return true; }
 };
 
-// A text editor.
-class TStringClass : public TControlClass
+// The common part of the text and integer editors: an edit box that shows the value and, for
+// a display-only field (setting 0), is read-only and centred.
+class TEditBoxClass : public TControlClass
 {
     Q_OBJECT
 
 public:
-    explicit TStringClass(QWidget *parent);
-    TElementKind Kind() const override { return TElementKind::String; }
+    explicit TEditBoxClass(QWidget *parent);
     void SetValue(const Variant &value) override;
-    Variant GetValue() override;
     void SetSetting(qint32 number) override;
     QLineEdit *Edit() const;
 
 protected:
     bool IsEditBox() const override { return true; }
-    void Validate();
+    // Checks the text on every change and reports the outcome to the error registry.
+    virtual void Validate() = 0;
+};
+
+// A text editor.
+class TStringClass : public TEditBoxClass
+{
+    Q_OBJECT
+
+public:
+    using TEditBoxClass::TEditBoxClass;
+    TElementKind Kind() const override { return TElementKind::String; }
+    Variant GetValue() override;
+
+protected:
+    void Validate() override;
 };
 
 // An integer editor.
-class TIntegerClass : public TControlClass
+class TIntegerClass : public TEditBoxClass
 {
     Q_OBJECT
 
 public:
-    explicit TIntegerClass(QWidget *parent);
+    using TEditBoxClass::TEditBoxClass;
     TElementKind Kind() const override { return TElementKind::Integer; }
-    void SetValue(const Variant &value) override;
     Variant GetValue() override;
-    void SetSetting(qint32 number) override;
     void Relayout() override;
-    QLineEdit *Edit() const;
 
 protected:
-    bool IsEditBox() const override { return true; }
-    void Validate();
+    void Validate() override;
 };
 
 // A flag editor (one bit of a setting).

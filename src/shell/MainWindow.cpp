@@ -10,6 +10,9 @@
 #include "shell/Process.h"
 #include "shell/SpeedButton.h"
 #include "shell/Theme.h"
+#include "protocol/version1/Version1.h"
+#include "protocol/version2/Version2.h"
+#include "protocol/version3/Version3.h"
 #include "shell/Trace.h"
 
 #include <QAction>
@@ -60,6 +63,7 @@ TMF::TMF(const TOptions &options, std::unique_ptr<TPortEnumerator> enumerator, Q
 {
     TBaseClass::Host = this;
     CreateForm();
+    CreateProtocols();
     if (!options.NoScan && !enumerator) {
         auto *monitor = new TUdevMonitor(this);
         connect(monitor, &TUdevMonitor::DevicesChanged, this, [this] { DeviceChange(7); });
@@ -625,6 +629,7 @@ void TMF::DataTimerTimer()
         PlaceDataLabel(92 + int(RoundHalfEven(quietMs / 2)), int(qMin<qint64>(2 * last.Size, 1000)),
                        last.Color());
     }
+    Generation3Probe();
 }
 
 void TMF::Timer1Timer()

@@ -30,6 +30,9 @@ class TPortInfo;
 class TPortInfoList;
 class TSpeedButton;
 class TBaseClass;
+class TVersion1;
+class TVersion2;
+class TVersion3;
 
 // The drag in progress on the caption bar or a border.
 enum TMoveStyle
@@ -101,6 +104,13 @@ public:
     // Handler of the current device's port.
     void QReceiveData(TCommPortDriver *sender, const char *data, int size);
     void SetVersion(TVersionType version);
+    // The generation whose recognised packets outnumber the other two together, if any.
+    static TVersionType Elect(int c1, int c2, int c3);
+    // Sends the hub's information request to a current device that stays silent in detection.
+    void Generation3Probe();
+    // The memory download and firmware upload take their replies from here.
+    void QOperationData1(qint64 rawIndex);
+    void QOperationData2(qint64 packetIndex);
 
     // --- Named value routing ------------------------------------------------------------
     // The element named `name` under `parent`: a shallower one before a deeper one, an earlier
@@ -328,7 +338,17 @@ private:
     };
     QList<PageEntry> m_pages;
     std::unique_ptr<TPortEnumerator> m_enumerator;
+    void CreateProtocols();
+    void Assemble(TVersionType version, qint64 rawIndex);
+    void Detect(qint64 rawIndex);
+    void ConsoleAnswers(const QByteArray &chunk);
+
     QTimer *m_logRefresh = nullptr;
+    std::unique_ptr<TVersion1> m_version1;
+    std::unique_ptr<TVersion2> m_version2;
+    std::unique_ptr<TVersion3> m_version3;
+    QByteArray m_consoleTail;
+    bool m_probed = false;
     int m_hopCounter = 0;
     bool m_painted = false;
 };

@@ -5,7 +5,7 @@
 #include "shell/Process.h"
 #include "shell/Theme.h"
 #include "shell/Trace.h"
-#include "support/PtyPair.h"
+#include "support/FakePorts.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,26 +14,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-class OnePort : public TPortEnumerator
-{
-public:
-    explicit OnePort(QString path)
-        : m_path(std::move(path))
-    {
-    }
-    QList<TPortDescriptor> Enumerate() override
-    {
-        return {{QStringLiteral("USB\\VID_0483&PID_5740&REV_0200"),
-                 QStringLiteral("T (") + m_path + u')'}};
-    }
-
-private:
-    QString m_path;
-};
-
-} // namespace
 
 class TestRouting : public QObject
 {
@@ -71,7 +51,9 @@ void TestRouting::init()
     m_pty = new PtyPair;
     TOptions options;
     options.Language = 1;
-    m_window = new TMF(options, std::make_unique<OnePort>(m_pty->Path()));
+    auto ports = std::make_unique<FakePorts>();
+    ports->Plug(*m_pty);
+    m_window = new TMF(options, std::move(ports));
     m_window->resize(1200, 800);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
