@@ -46,8 +46,8 @@ void TVersion2::AssembleVersion2(qint64 rawIndex)
         if (marker < 0)
             return;
         if (marker != last.Position) {
-            SplitLastEntry(packets, chunk,
-                           marker); // the bytes before it stay an entry of their own
+            // The bytes before the marker stay an entry of their own.
+            SplitLastEntry(packets, chunk, marker);
             continue;
         }
         // A frame is complete only with the bytes up to this chunk's end. When chunks are

@@ -95,8 +95,8 @@ void TVersion3::AssembleVersion3(qint64 rawIndex)
         if (marker < 0)
             return;
         if (marker != last.Position) {
-            SplitLastEntry(packets, chunk,
-                           marker); // the bytes before it stay an entry of their own
+            // The bytes before the marker stay an entry of their own.
+            SplitLastEntry(packets, chunk, marker);
             continue;
         }
         if (marker + HeadSize > chunkEnd)
@@ -106,7 +106,7 @@ void TVersion3::AssembleVersion3(qint64 rawIndex)
         const qint64 length =
             ReplyLength(m_receive.Buffer.AsByte(marker + 2), m_receive.Buffer.AsByte(marker + 3));
         const qint64 frameEnd = marker + length;
-        if (frameEnd > bufferEnd || frameEnd > chunkEnd)
+        if (frameEnd > chunkEnd)
             return;
         packets.last().Size = length;
         packets.last().State = TPacket::Received;
