@@ -20,10 +20,10 @@ namespace {
 
 // The console's answers, and the longest of them: a chunk keeps that much of the one before,
 // so an answer cut in two is still seen.
-const char *const ConsoleAnswerTexts[] = {
-    "DEVICE PASSWORD ERROR", "DEVICE PASSWORD OK",
-    "[Press ENTER to execute the previous command again]", "Settings write OK EXTFLASH",
-    "Settings write Error EXTFLASH"};
+const char *const ConsoleAnswerTexts[] = {"DEVICE PASSWORD ERROR", "DEVICE PASSWORD OK",
+                                          "[Press ENTER to execute the previous command again]",
+                                          "Settings write OK EXTFLASH",
+                                          "Settings write Error EXTFLASH"};
 constexpr qsizetype LongestConsoleAnswer = 51;
 
 // Recognised packets of a generation array that began at or after `from` (the current
@@ -86,11 +86,11 @@ void TMF::QReceiveData(TCommPortDriver *sender, const char *data, int size)
     const qint64 chunk = FReceive.RawChunks.size() - 1;
     if (Trace::enabled()) {
         const int index = PortList->IndexOfDriver(sender);
-        Trace::write({{QStringLiteral("t"), QStringLiteral("recv")},
-                      {QStringLiteral("port"),
-                       index >= 0 ? PortList->Get(index)->PortName() : QString()},
-                      {QStringLiteral("hex"),
-                       QString::fromLatin1(QByteArray(data, size).toHex().toUpper())}});
+        Trace::write(
+            {{QStringLiteral("t"), QStringLiteral("recv")},
+             {QStringLiteral("port"), index >= 0 ? PortList->Get(index)->PortName() : QString()},
+             {QStringLiteral("hex"),
+              QString::fromLatin1(QByteArray(data, size).toHex().toUpper())}});
     }
 
     if (FVersion == vtDetect)
@@ -202,8 +202,8 @@ void TMF::Generation3Probe()
     if ((DateTimeNow() - device->FActiveTime) * 86400.0 <= 2.0)
         return;
     const auto received = std::any_of(
-        FReceive.RawChunks.cbegin() + qBound<qsizetype>(0, FReceive.DetectionStart,
-                                                        FReceive.RawChunks.size()),
+        FReceive.RawChunks.cbegin() +
+            qBound<qsizetype>(0, qsizetype(FReceive.DetectionStart), FReceive.RawChunks.size()),
         FReceive.RawChunks.cend(),
         [](const TPacket &packet) { return packet.State != TPacket::Sent; });
     if (received)
