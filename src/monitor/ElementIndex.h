@@ -2,7 +2,9 @@
 
 #include "settings/Elements.h"
 
-#include <QHash>
+#include <QList>
+
+#include <unordered_map>
 
 // Elements by identifier (ignoring letter case), kept up to date as elements are named and
 // destroyed, so that routing a value costs a hash lookup instead of a walk of the whole window.
@@ -21,5 +23,17 @@ public:
                      std::initializer_list<TElementKind> kinds) const;
 
 private:
-    QHash<QString, QList<TBaseClass *>> m_byIdent;
+    // Identifiers hashed and compared ignoring ASCII letter case, so that a lookup needs no
+    // folded copy of the name.
+    struct FoldedHash
+    {
+        using is_transparent = void;
+        size_t operator()(QStringView text) const;
+    };
+    struct FoldedEqual
+    {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const;
+    };
+    std::unordered_map<QString, QList<TBaseClass *>, FoldedHash, FoldedEqual> m_byIdent;
 };

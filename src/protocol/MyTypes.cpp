@@ -49,7 +49,17 @@ TDateTime ToDateTime(const QDateTime &local)
 
 TDateTime DateTimeNow()
 {
-    return ToDateTime(QDateTime::currentDateTime());
+    // Every chunk is stamped: asking the system for the local offset each time would cost a
+    // look at the time-zone files. The offset is taken again at each new minute, which keeps
+    // summer-time changes (on whole hours) exact.
+    static qint64 offsetValidUntil = 0;
+    static qint64 offsetMs = 0;
+    const qint64 utcMs = QDateTime::currentMSecsSinceEpoch();
+    if (utcMs >= offsetValidUntil) {
+        offsetMs = qint64(QDateTime::fromMSecsSinceEpoch(utcMs).offsetFromUtc()) * 1000;
+        offsetValidUntil = utcMs - utcMs % 60000 + 60000;
+    }
+    return 25569.0 + double(utcMs + offsetMs) / MsPerDay;
 }
 
 QDateTime FromDateTime(TDateTime value)
