@@ -23,7 +23,8 @@ TCommPortDriver::TCommPortDriver(QObject *parent)
     , FPollTimer(new QTimer(this))
     , FInBuffer(FPortInBufSize, '\0')
 {
-    FPollTimer->setTimerType(Qt::PreciseTimer);
+    // Coarse: the poll may drift by a millisecond to share wake-ups with the window's timers.
+    FPollTimer->setTimerType(Qt::CoarseTimer);
     connect(FPollTimer, &QTimer::timeout, this, &TCommPortDriver::Poll);
     connect(FSerial, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) { HandleError(error); });
@@ -99,7 +100,7 @@ void TCommPortDriver::HandleError(int error)
 
 void TCommPortDriver::Poll()
 {
-    if (!Connected())
+    if (!Connected() || FSerial->bytesAvailable() == 0)
         return;
     QMutexLocker lock(&FCriticalSection);
     const qint64 room = FPortInBufSize - FOffsetBuffer;

@@ -4,15 +4,15 @@
 #include "link/PortDiscovery.h"
 #include "link/PortInfo.h"
 #include "link/PortInfoList.h"
+#include "protocol/version1/Version1.h"
+#include "protocol/version2/Version2.h"
+#include "protocol/version3/Version3.h"
 #include "settings/Elements.h"
 #include "shell/HintPanel.h"
 #include "shell/Icons.h"
 #include "shell/Process.h"
 #include "shell/SpeedButton.h"
 #include "shell/Theme.h"
-#include "protocol/version1/Version1.h"
-#include "protocol/version2/Version2.h"
-#include "protocol/version3/Version3.h"
 #include "shell/Trace.h"
 
 #include <QAction>
@@ -32,7 +32,7 @@ QTimer *windowTimer(QObject *owner, int intervalMs, bool enabled)
 {
     auto *timer = new QTimer(owner);
     timer->setInterval(intervalMs);
-    timer->setTimerType(Qt::PreciseTimer);
+    timer->setTimerType(Qt::CoarseTimer);
     if (enabled)
         timer->start();
     return timer;
@@ -612,9 +612,15 @@ void TMF::resizeEvent(QResizeEvent *event)
 
 void TMF::PlaceDataLabel(int left, int height, QRgb color)
 {
-    QPalette pal = DataLabel->palette();
-    pal.setColor(QPalette::Window, QColor(color));
-    DataLabel->setPalette(pal);
+    // A bar that has run past the border's end stays there until data moves again: nothing to
+    // repaint while the line is quiet.
+    if (left > BorderB->width() && DataLabel->x() > BorderB->width())
+        return;
+    if (DataLabel->palette().color(QPalette::Window).rgb() != color) {
+        QPalette pal = DataLabel->palette();
+        pal.setColor(QPalette::Window, QColor(color));
+        DataLabel->setPalette(pal);
+    }
     DataLabel->setGeometry(left, 0, 4, height);
 }
 
