@@ -1,4 +1,5 @@
 #include "profiles/HubTerminal.h"
+#include "protocol/HubFrames.h"
 #include "protocol/MyTypes.h"
 #include "TerminalProbe.h"
 
@@ -177,7 +178,7 @@ void TestHub::search()
     QFETCH(QByteArray, items);
     Fixture fixture(*parseSensorList(sensors));
     const QByteArray reply = fixture.reply(request("3110B8"));
-    QCOMPARE(reply.size(), HubTerminal::replyLength(0xB8, items[0]));
+    QCOMPARE(reply.size(), int(HubFrames::ReplyLength(0xB8, quint8(items[0]))));
     QCOMPARE(reply.mid(3, items.size()), items);
 }
 

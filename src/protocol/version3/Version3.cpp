@@ -3,6 +3,7 @@
 #include "i18n/Dictionary.h"
 #include "link/PortInfo.h"
 #include "protocol/DecoderHost.h"
+#include "protocol/HubFrames.h"
 #include "protocol/PacketAssembly.h"
 #include "shell/Theme.h"
 
@@ -14,16 +15,9 @@ constexpr qint64 SlotCount = 3;
 constexpr qint64 SlotBlockSize = 16;
 constexpr qint64 SearchItemSize = 8;
 
-enum : quint8
-{
-    MasterInfo = 0xB0,
-    SlotSettings = 0xB1,
-    SlotWrite = 0xB2,
-    SensorState = 0xB4,
-    SensorWrite = 0xB5,
-    CommandResult = 0xB7,
-    SearchResult = 0xB8
-};
+using namespace HubFrames;
+constexpr quint8 CommandResult = Command;
+constexpr quint8 SearchResult = Search;
 
 // Hours are not wrapped at 24: 90000 s → 25:00:00.
 QString ElapsedText(quint32 seconds)
@@ -55,29 +49,6 @@ TVersion3::TVersion3(TReceiveState &receive, TDecoderHost &host)
 {
 }
 
-qint64 TVersion3::ReplyLength(quint8 type, quint8 count)
-{
-    switch (type) {
-    case MasterInfo:
-    case SensorState:
-        return 36;
-    case SlotSettings:
-        return 52;
-    case SlotWrite:
-    case SensorWrite:
-    case 0xB6:
-        return 5;
-    case 0xB3:
-        return 59;
-    case CommandResult:
-        return 6;
-    case SearchResult:
-        return HeadSize + SearchItemSize * count + 1;
-    default:
-        return HeadSize;
-    }
-}
-
 void TVersion3::AssembleVersion3(qint64 rawIndex)
 {
     if (rawIndex < 0 || rawIndex >= m_receive.RawChunks.size())
@@ -103,8 +74,8 @@ void TVersion3::AssembleVersion3(qint64 rawIndex)
             return;
         // A frame is complete only within this chunk, also when chunks are replayed: its length
         // comes from bytes of its own, so a search result waits for all the sensors it counts.
-        const qint64 length =
-            ReplyLength(m_receive.Buffer.AsByte(marker + 2), m_receive.Buffer.AsByte(marker + 3));
+        const qint64 length = HubFrames::ReplyLength(m_receive.Buffer.AsByte(marker + 2),
+                                                     m_receive.Buffer.AsByte(marker + 3));
         const qint64 frameEnd = marker + length;
         if (frameEnd > chunkEnd)
             return;
@@ -130,7 +101,7 @@ void TVersion3::DecodeVersion3(qint64 index)
         return;
     const TPacket entry = packets[index];
     const quint8 type = m_receive.Buffer.AsByte(entry.Position + 2);
-    if (entry.Size < ReplyLength(type, m_receive.Buffer.AsByte(entry.Position + 3)))
+    if (entry.Size < HubFrames::ReplyLength(type, m_receive.Buffer.AsByte(entry.Position + 3)))
         return; // not a whole frame: nothing in it can be trusted to lie inside the entry
     const auto take = [&packets, index] { packets[index].State = TPacket::Recognised; };
     // The state is set first: decoding may write requests, which the send path logs here.

@@ -22,9 +22,6 @@ public:
     // State 2 for the types the decoder takes, State 1 for the others (0xB3, 0xB6, unknown
     // types, a sensor state that answers no logged request, a frame shorter than its type).
     void DecodeVersion3(qint64 index);
-    // Length of the reply frame of type `type`; `count` is the byte after the type, the number of
-    // sensors in a search result.
-    static qint64 ReplyLength(quint8 type, quint8 count);
 
 private:
     void DecodeMaster(qint64 frame) const;

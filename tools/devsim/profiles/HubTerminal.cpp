@@ -1,5 +1,6 @@
 #include "profiles/HubTerminal.h"
 
+#include "protocol/HubFrames.h"
 #include "protocol/MyTypes.h"
 
 #include <QtEndian>
@@ -60,26 +61,6 @@ int HubTerminal::requestLength(quint8 type)
         return 37;
     default:
         return 0;
-    }
-}
-
-int HubTerminal::replyLength(quint8 type, int count)
-{
-    switch (type) {
-    case MasterInfo:
-    case SensorState:
-        return 36;
-    case SlotSettings:
-        return 52;
-    case WriteSlot:
-    case WriteSensor:
-        return 5;
-    case Command:
-        return 6;
-    case Search:
-        return 8 * count + 5;
-    default:
-        return 4;
     }
 }
 
@@ -212,7 +193,7 @@ QByteArray HubTerminal::search() const
 QByteArray HubTerminal::reply(quint8 type, const QByteArray &body) const
 {
     // Bodies leave their reserved tail out; it is zero up to the check byte.
-    const int length = replyLength(type, type == Search ? quint8(body[0]) : 0);
+    const int length = int(HubFrames::ReplyLength(type, type == Search ? quint8(body[0]) : 0));
     QByteArray frame = ReplyStart + char(type) + body;
     frame.append(QByteArray(length - 1 - frame.size(), '\0'));
     return AppendCrc8(frame);

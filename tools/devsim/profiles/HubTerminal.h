@@ -34,7 +34,6 @@ public:
     // Whole request length for a type, arguments and check byte included; 0 when unknown.
     static int requestLength(quint8 type);
     // Whole reply length for a reply type and, for a search, its sensor count.
-    static int replyLength(quint8 type, int count = 0);
 
     void receive(const QByteArray &bytes) override;
     void tick() override { ++m_uptime; }
