@@ -23,9 +23,14 @@ TCommPortDriver::TCommPortDriver(QObject *parent)
     , FPollTimer(new QTimer(this))
     , FInBuffer(FPortInBufSize, '\0')
 {
-    // Coarse: the poll may drift by a millisecond to share wake-ups with the window's timers.
+    // The poll runs every period while bytes keep coming and rests once a poll finds none, so a
+    // quiet port costs no wake-ups; the first byte to arrive starts it again.
     FPollTimer->setTimerType(Qt::CoarseTimer);
     connect(FPollTimer, &QTimer::timeout, this, &TCommPortDriver::Poll);
+    connect(FSerial, &QSerialPort::readyRead, this, [this] {
+        if (!FPollTimer->isActive())
+            FPollTimer->start(qMax<int>(FPortPollingDelay, MinimumPollMs));
+    });
     connect(FSerial, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) { HandleError(error); });
 }
@@ -100,8 +105,12 @@ void TCommPortDriver::HandleError(int error)
 
 void TCommPortDriver::Poll()
 {
-    if (!Connected() || FSerial->bytesAvailable() == 0)
+    if (!Connected())
         return;
+    if (FSerial->bytesAvailable() == 0) {
+        FPollTimer->stop();
+        return;
+    }
     QMutexLocker lock(&FCriticalSection);
     const qint64 room = FPortInBufSize - FOffsetBuffer;
     const qint64 read = room > 0 ? FSerial->read(FInBuffer.data() + FOffsetBuffer, room) : 0;

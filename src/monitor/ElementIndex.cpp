@@ -76,6 +76,7 @@ TElementIndex &TElementIndex::Instance()
 void TElementIndex::Rename(TBaseClass *element, const QString &oldIdent, const QString &newIdent)
 {
     Remove(element, oldIdent);
+    ++m_generation;
     if (newIdent.isEmpty())
         return;
     auto it = m_byIdent.find(QStringView(newIdent));
@@ -91,6 +92,7 @@ void TElementIndex::Remove(TBaseClass *element, const QString &ident)
     const auto it = m_byIdent.find(QStringView(ident));
     if (it == m_byIdent.end())
         return;
+    ++m_generation;
     it->second.removeOne(element);
     if (it->second.isEmpty())
         m_byIdent.erase(it);

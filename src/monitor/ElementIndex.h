@@ -4,6 +4,7 @@
 
 #include <QList>
 
+#include <array>
 #include <unordered_map>
 
 // Elements by identifier (ignoring letter case), kept up to date as elements are named and
@@ -21,6 +22,8 @@ public:
     // The element under `root` whose identifier is `ident` and whose kind is in `kinds`.
     TBaseClass *Find(const QWidget *root, const QString &ident,
                      std::initializer_list<TElementKind> kinds) const;
+    // Changes whenever an element is named, renamed or destroyed.
+    quint64 Generation() const { return m_generation; }
 
 private:
     // Identifiers hashed and compared ignoring ASCII letter case, so that a lookup needs no
@@ -36,4 +39,33 @@ private:
         bool operator()(QStringView a, QStringView b) const;
     };
     std::unordered_map<QString, QList<TBaseClass *>, FoldedHash, FoldedEqual> m_byIdent;
+    quint64 m_generation = 0;
+};
+
+// Remembers where recent names were routed. The decoders route the same few hundred names over
+// and over, mostly string literals: a slot keyed by the name's text buffer answers them without
+// hashing. Each slot keeps its name alive, so an equal buffer means an equal name.
+class TRouteCache
+{
+public:
+    template <typename Lookup>
+    TBaseClass *Find(const QString &name, Lookup lookup)
+    {
+        Slot &slot = m_slots[(quintptr(name.constData()) >> 3) % m_slots.size()];
+        const quint64 generation = TElementIndex::Instance().Generation();
+        if (slot.name.constData() == name.constData() && slot.name.size() == name.size() &&
+            slot.generation == generation)
+            return slot.element;
+        slot = {name, generation, lookup(name)};
+        return slot.element;
+    }
+
+private:
+    struct Slot
+    {
+        QString name;
+        quint64 generation = 0;
+        TBaseClass *element = nullptr;
+    };
+    std::array<Slot, 509> m_slots;
 };

@@ -70,7 +70,9 @@ bool TMF::VisualSetValue(const QString &name, const Variant &value, const QStrin
             else if (folded == u"_deviceimei")
                 device->SetDeviceIMEI(value.toString());
         }
-        if (TBaseClass *element = VisualFind(this, name)) {
+        TBaseClass *element = m_routeCache->Find(
+            name, [this](const QString &ident) { return VisualFind(this, ident); });
+        if (element) {
             if (element->Kind() == TElementKind::Item) {
                 element->SetColor(QColor::fromRgb(color));
                 element->SetValue(value);

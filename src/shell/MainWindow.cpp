@@ -4,6 +4,7 @@
 #include "link/PortDiscovery.h"
 #include "link/PortInfo.h"
 #include "link/PortInfoList.h"
+#include "monitor/ElementIndex.h"
 #include "protocol/version1/Version1.h"
 #include "protocol/version2/Version2.h"
 #include "protocol/version3/Version3.h"
@@ -60,6 +61,7 @@ void paintPanel(QWidget *widget, const QColor &color)
 TMF::TMF(const TOptions &options, std::unique_ptr<TPortEnumerator> enumerator, QWidget *parent)
     : QWidget(parent)
     , m_enumerator(enumerator ? std::move(enumerator) : CreatePortEnumerator(options))
+    , m_routeCache(std::make_unique<TRouteCache>())
 {
     TBaseClass::Host = this;
     CreateForm();

@@ -30,6 +30,7 @@ class TPortInfo;
 class TPortInfoList;
 class TSpeedButton;
 class TBaseClass;
+class TRouteCache;
 class TVersion1;
 class TVersion2;
 class TVersion3;
@@ -348,6 +349,7 @@ private:
     std::unique_ptr<TVersion2> m_version2;
     std::unique_ptr<TVersion3> m_version3;
     QByteArray m_consoleTail;
+    std::unique_ptr<TRouteCache> m_routeCache;
     bool m_probed = false;
     int m_hopCounter = 0;
     bool m_painted = false;
