@@ -134,13 +134,23 @@ void TestRouting::shallowerAndEarlierWin()
 
 void TestRouting::indexFollowsRenameAndDestruction()
 {
+    // The same name objects, routed again and again as the decoders do.
+    const QString speed = QStringLiteral("_Speed");
+    const QString renamed = QStringLiteral("_speedrenamed");
     m_window->FVersion = vtVersion1;
-    TItemClass *speed = Item("_Speed");
-    speed->AssignIdent("_SpeedRenamed");
-    QVERIFY(!m_window->VisualSetValue("_Speed", Variant(1), {}, ElementGreen));
-    QVERIFY(m_window->VisualSetValue("_speedrenamed", Variant(2), {}, ElementGreen));
-    delete speed;
-    QVERIFY(!m_window->VisualSetValue("_SpeedRenamed", Variant(3), {}, ElementGreen));
+    QVERIFY(m_window->VisualSetValue(speed, Variant(1), {}, ElementGreen));
+    TItemClass *item = Item(speed);
+    item->AssignIdent("_SpeedRenamed");
+    QVERIFY(!m_window->VisualSetValue(speed, Variant(1), {}, ElementGreen));
+    QVERIFY(m_window->VisualSetValue(renamed, Variant(2), {}, ElementGreen));
+    QCOMPARE(item->FValue.toString(), QStringLiteral("2"));
+    delete item;
+    QVERIFY(!m_window->VisualSetValue(renamed, Variant(3), {}, ElementGreen));
+    auto *section = static_cast<TCaptionClass *>(m_window->VisualFind(m_window, "_GSMModem"));
+    auto *newcomer = new TItemClass(section->FBody);
+    newcomer->AssignIdent(speed);
+    QVERIFY(m_window->VisualSetValue(speed, Variant(4), {}, ElementGreen));
+    QCOMPARE(newcomer->FValue.toString(), QStringLiteral("4"));
 }
 
 void TestRouting::emptyValueHidesTheItem()
