@@ -707,13 +707,23 @@ void TMF::ClearModemOutputFlag()
     FModemOutput = false;
 }
 
-// --- Hooks filled in by the other subsystems -------------------------------------------------
+// --- Hooks of the pages still to come: the command menu, the settings page and the update
+// check fill these in; until then they leave everything as it is. --------------------------
 
 void TMF::Commands_Fill() {}
+
 void TMF::Commands_Update() {}
+
 void TMF::Commands_Exec(const QString &) {}
+
 void TMF::ControlsLoadSettings(const QString &) {}
+
 void TMF::UpdateBrowser() {}
+
+void TMF::RequestDeviceInfo(const TPortInfo &) {}
+
+void TMF::SettingsError(int, const QString &) {}
+
 void TMF::UpdateWellcome()
 {
     WellcomeCaption->setText(Tr(QStringLiteral("_WellcomeCaption")));
@@ -722,15 +732,15 @@ void TMF::UpdateWellcome()
     UpdateProLabel2->setText(Tr(QStringLiteral("_SoftVersion")) + QStringLiteral(": ") +
                              Process::BuildDate().toString(QStringLiteral("dd.MM.yyyy")));
 }
+
 void TMF::PasswordEditChange()
 {
     if (TPortInfo *device = Q())
         device->SetUserPassword(PasswordEdit->text());
 }
+
 void TMF::ShowSettingsAccess(bool haveSettings)
 {
     LockedPanel->setVisible(!haveSettings);
     T1ScrollBox->setVisible(haveSettings);
 }
-void TMF::RequestDeviceInfo(const TPortInfo &) {}
-void TMF::SettingsError(int, const QString &) {}
