@@ -55,9 +55,9 @@ int HubTerminal::requestLength(quint8 type)
         return 5;
     case Command:
         return 6;
-    case WriteSlot:
+    case SlotWrite:
         return 21;
-    case WriteSensor:
+    case SensorWrite:
         return 37;
     default:
         return 0;
@@ -105,10 +105,10 @@ void HubTerminal::answer(const QByteArray &request)
     case SensorState:
         Q_EMIT send(sensorState(quint8(request[3])));
         break;
-    case WriteSlot:
+    case SlotWrite:
         Q_EMIT send(writeSlot(request));
         break;
-    case WriteSensor:
+    case SensorWrite:
         Q_EMIT send(writeSensor(request));
         break;
     case Command:
@@ -151,26 +151,26 @@ QByteArray HubTerminal::writeSlot(const QByteArray &request)
 {
     const quint8 index = quint8(request[3]);
     if (index >= Slots)
-        return reply(WriteSlot, QByteArray(1, char(InvalidHandle)));
+        return reply(SlotWrite, QByteArray(1, char(InvalidHandle)));
     Slot &slot = m_slots[index];
     slot.address = request.mid(4, 6);
     slot.networkAddress = quint8(request[10]);
     slot.sensorType = quint8(request[11]);
-    return reply(WriteSlot, QByteArray(1, char(Success)));
+    return reply(SlotWrite, QByteArray(1, char(Success)));
 }
 
 QByteArray HubTerminal::writeSensor(const QByteArray &request)
 {
     const quint8 index = quint8(request[3]);
     if (index >= Slots)
-        return reply(WriteSensor, QByteArray(1, char(InvalidHandle)));
+        return reply(SensorWrite, QByteArray(1, char(InvalidHandle)));
     Slot &slot = m_slots[index];
     slot.filterDepth = quint8(request[4]);
     slot.topLevel = littleEndianAt<quint16>(request, 5);
     slot.bottomLevel = littleEndianAt<quint16>(request, 7);
     slot.fullCount = littleEndianAt<quint32>(request, 9);
     slot.emptyCount = littleEndianAt<quint32>(request, 13);
-    return reply(WriteSensor, QByteArray(1, char(Success)));
+    return reply(SensorWrite, QByteArray(1, char(Success)));
 }
 
 QByteArray HubTerminal::command(const QByteArray &request)

@@ -3,6 +3,7 @@
 #include "profiles/Faults.h"
 #include "profiles/HubSensors.h"
 #include "profiles/Terminal.h"
+#include "protocol/HubFrames.h"
 
 #include <array>
 
@@ -15,16 +16,7 @@ class HubTerminal : public Terminal
     Q_OBJECT
 
 public:
-    enum Request : quint8
-    {
-        MasterInfo = 0xB0,
-        SlotSettings = 0xB1,
-        WriteSlot = 0xB2,
-        SensorState = 0xB4,
-        WriteSensor = 0xB5,
-        Command = 0xB7,
-        Search = 0xB8,
-    };
+    using enum HubFrames::Type;
     static constexpr int Slots = 3;
     static constexpr quint8 Success = 0x00;
     static constexpr quint8 InvalidHandle = 0xFB;
@@ -33,7 +25,6 @@ public:
 
     // Whole request length for a type, arguments and check byte included; 0 when unknown.
     static int requestLength(quint8 type);
-    // Whole reply length for a reply type and, for a search, its sensor count.
 
     void receive(const QByteArray &bytes) override;
     void tick() override { ++m_uptime; }
